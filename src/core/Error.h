@@ -1,0 +1,55 @@
+// The game's one error convention: an operation that fails raises a VornError
+// (a number and a description); the operation that "traps its own errors" catches
+// it, shows "Class - Operation - " + description in a message box and returns false.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+class MessageBox;
+
+// The user-error base 0x80040000 plus 1001: "Not initialized." and the level-file faults.
+inline constexpr int32_t kErrNotInitialized = -2147220503;
+// The user-error base itself: "Invalid level character: ".
+inline constexpr int32_t kErrUserBase = -2147221504;
+// Errors of the platform itself (missing file, end of file, division by zero).
+inline constexpr int32_t kErrFileNotFound = 53;
+inline constexpr int32_t kErrPastEndOfFile = 62;
+inline constexpr int32_t kErrDivisionByZero = 11;
+inline constexpr int32_t kErrPathAccess = 75;
+inline constexpr int32_t kErrObjectVariable = 91;
+
+class VornError : public std::runtime_error {
+public:
+    VornError(int32_t number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+    int32_t number() const { return number_; }
+
+private:
+    int32_t number_;
+};
+
+[[noreturn]] void raiseNotInitialized();
+
+// Shows prefix + description of whatever the body raised and answers false; the body's own
+// boolean result is passed through. Errors other than VornError are shown with their what().
+template <class Body>
+bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body);
+
+void showError(MessageBox& box, std::string_view prefix, const std::string& description);
+
+template <class Body>
+bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        showError(box, prefix, e.what());
+        return false;
+    }
+}
+
+}  // namespace vorn

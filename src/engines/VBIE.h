@@ -1,0 +1,23 @@
+// The input engine: the whole keyboard as a 256-byte snapshot, once per frame.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class VBIE {
+public:
+    VBIE(Keyboard& keyboard, MessageBox& messages);
+    bool Initialize();
+    bool GetKeyboardState(uint8_t KeyboardState[256]);
+    bool initialized() const { return m_bInitialized; }
+
+private:
+    Keyboard& m_keyboard;
+    MessageBox& m_messages;
+    bool m_bInitialized = false;
+};
+
+}  // namespace vorn

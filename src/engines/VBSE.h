@@ -1,0 +1,25 @@
+// The sound engine: loads wave files into buffers and restarts them on demand.
+#pragma once
+
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class VBSE {
+public:
+    VBSE(SoundDevice& device, MessageBox& messages);
+    bool Initialize();
+    // On failure the caller's buffer keeps what it held.
+    bool LoadSound(const std::string& sSoundFile, SoundRef& dsb, bool bHighQuality);
+    bool PlaySound(const SoundRef& dsb);
+    bool initialized() const { return m_bInitialized; }
+
+private:
+    SoundDevice& m_device;
+    MessageBox& m_messages;
+    bool m_bInitialized = false;
+};
+
+}  // namespace vorn

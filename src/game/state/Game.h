@@ -1,0 +1,206 @@
+// The one object that holds the whole world of the game and every rule of it. Its member
+// functions are defined across src/game/: state/ (set-up, lifecycle, levels, level start),
+// play/ (the frame step and the simulation), draw/ (everything drawn) and persist/ (files).
+// The world is public so that tests, the simulator and the level checker can set and read it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/Random.h"
+#include "game/state/Records.h"
+#include "platform/Font.h"
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class VBGE;
+class VBIE;
+class VBSE;
+class DevInfo;
+class frmOptions;
+class frmHighScore;
+
+inline constexpr int kMaxLevels = 50;
+inline constexpr int kGridRows = 30;
+inline constexpr int kGridColumns = 16;
+inline constexpr int kMaxPlatforms = 100;
+inline constexpr int kMaxItems = 100;
+inline constexpr int kMaxShots = 50;
+inline constexpr int kMaxBombs = 50;
+inline constexpr int kMaxParticleSystems = 15;
+inline constexpr int kHighScoreRows = 10;
+inline constexpr int16_t kNoPlatform = 255;
+
+// Level codes of the grid.
+inline constexpr uint8_t kEmptyCell = 255;
+
+// DirectInput key numbers the play step reads.
+namespace key {
+inline constexpr int P = 0x19, LCtrl = 0x1D, LShift = 0x2A, RShift = 0x36, Space = 0x39, RCtrl = 0x9D,
+                     Up = 0xC8, Left = 0xCB, Right = 0xCD, Down = 0xD0;
+}
+
+enum GameStateValue : int16_t { kNotInitialized = 0, kPlaying = 1, kTitle = 2 };
+
+class Game {
+public:
+    explicit Game(Platform& platform);
+    ~Game();  // releases the overlay, then writes "Options.dat" and "HighScores.dat"
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Public interface.
+    void SetCharHealth(int16_t nHealth);
+    void GotoLevel(int16_t nLevel);
+    bool Initialize(Window& frm, bool devMode);
+    bool StartGame();
+    bool StartNextLevel();
+    bool StopGame();
+    bool DoFrame();
+    bool DrawFrame();
+    bool ShowOptions();
+    bool AskForName(std::string& sName);
+    bool IsRunning() const { return GameState == kPlaying; }
+
+    // Ends the run without writing the options or the high scores (an immediate end).
+    void abandonWithoutSaving() { saveOnDestruction_ = false; }
+
+    // ---- Set-up and files (state/, persist/) ----
+    bool LoadSounds();
+    bool LoadGraphics();
+    bool LoadLevels();
+    bool LoadHighScores();
+    bool SaveHighScores();
+    void SetDefaultHighScores();
+    bool LoadGameOptions();
+    bool SaveGameOptions();
+    bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
+    void InitBomb(int16_t b);
+    // Plays a sound the one way the game does: only with sound effects on; false when it failed.
+    bool playSound(const SoundRef& sound);
+    // Lets pending window messages be handled once.
+    void doEvents();
+
+    // ---- Collision rectangles and platform queries ----
+    Rect GetCharRect() const;
+    Rect GetBombRect(int i) const;
+    Rect GetShotRect(int j) const;
+    int16_t FindCharPlatform() const;
+    int16_t GetSurfaceKind(Rect& rect) const;  // moves rect 3 pixels down
+
+    // ---- The frame step and the simulation (play/) ----
+    void PauseGame();
+    void horizontalControl();  // also finds surfaceUnderChar for the motion
+    bool moveCharacter();      // false: a sound of the frame step failed
+    void KeepCharOnScreen();
+    void updatePose();
+    void CollectItems();
+    void animateItems();
+    bool moveBombs();
+    int16_t FindBombPlatform(int i);
+    void KeepBombOnScreen(int i);
+    void CollideBombs(int i);
+    void CheckBombHitsChar();
+    void animateBombs();
+    void moveShots();
+    bool fire();
+    void CheckShotOffScreen(int j);
+    void CheckShotHitsBomb(int j);
+    void CheckShotHitsPlatform(int j);
+    void animateShots();
+    void countDownPowerUps();
+    bool checkLevelCleared();
+    bool countDownEnd();
+    void EndGame();
+    void CheckHighScore();
+    void StartParticles(float X, float Y, float DivX, float DivY, float Gravity, float Lift, float Spread,
+                        const Surface& Picture, int16_t PieceWidth, int16_t PieceHeight, int16_t Width,
+                        int16_t Height, int16_t Life);
+    void updateParticles();
+    bool keyDown(int code) const { return (KeyState[code] & 0x80) != 0; }
+
+    // ---- Drawing (draw/) ----
+    bool DrawGameFrame();
+    void DrawCharacter();
+    void DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY);
+    void DrawTitleScreen();
+
+    // ---- Members ----
+    Platform& platform;
+    std::unique_ptr<VBGE> GraphicsEngine;
+    std::unique_ptr<VBIE> InputEngine;
+    std::unique_ptr<VBSE> SoundEngine;
+    std::unique_ptr<DevInfo> FrameRateInfo;
+
+    SurfaceRef SurfBackground, SurfLoading, SurfCongrat, SurfGetReady, SurfGameOver, SurfTitle, SurfPlatform,
+        SurfCharacter, SurfInvulnerable, SurfCrystal, SurfHighJump, SurfExtraSpeed, SurfExtraHealth, SurfDovi,
+        SurfShoot, SurfNormalBomb, SurfHotBomb, SurfHitBomb, SurfAmmoBall, SurfBombExit;
+
+    SoundRef SndShoot, SndBoing, SndGetReady, SndGameOver, SndHit, SndPowerup, SndCrystal, SndBombHit, SndHitBomb,
+        SndExplosion, SndTeleport, SndJump, SndExtraHealth, SndSpeed, SndBallBlaster, SndHyperJump,
+        SndInvulnerability;
+
+    int16_t GameState = kNotInitialized;
+    bool Initialized = false;
+    Window* MainForm = nullptr;
+    int16_t SoundEffects = -1;  // stored as read from "Options.dat": any non-zero value is on
+    int16_t Music = -1;
+
+    int16_t LevelCount = 0;
+    uint8_t LevelGrid[kGridRows][kGridColumns][kMaxLevels] = {};
+    std::array<std::string, kMaxLevels> LevelNames;
+
+    uint8_t KeyState[256] = {};
+    Font FontMedium, FontLarge, FontSmall;
+    std::array<HighScoreEntry, kHighScoreRows> HighScores;
+    bool DevMode = false;
+
+    int16_t Level = 0;
+    int16_t Scenery = 0;
+    bool LevelHasDovi = false;
+    bool DoviRescued = false;
+    int16_t PlatformCount = 0;
+    PlatformRec Platforms[kMaxPlatforms];
+    int16_t ItemCount = 0;
+    int16_t CrystalsTaken = 0;
+    int16_t CrystalCount = 0;
+    ItemRec Items[kMaxItems];
+
+    int16_t Health = 0;
+    int16_t Score = 0;
+    int16_t CharInAir = 0;
+    int16_t CharPose = 0;
+    int16_t CharFacing = 0;
+    float CharX = 0, CharY = 0;
+    float CharVelY = 0;
+    float CharVelX = 0;
+    int16_t InvulnerableTime = 0;
+    int16_t HyperJumps = 0;
+    int16_t SpeedTime = 0;
+    int16_t BallBlasterTime = 0;
+
+    ShotRec Shots[kMaxShots];
+    int16_t ShotDelay = 0;
+    int16_t BlinkTime = 0;
+    float IdleAnim = 0;
+    int16_t BombCount = 0;
+    BombRec Bombs[kMaxBombs];
+    ParticleSystem ParticleSystems[kMaxParticleSystems];
+    int16_t EndDelay = 0;
+
+    Random Rng;
+
+    // The surface kind under the character, found by the horizontal control and used by the motion.
+    int16_t surfaceUnderChar = kNoPlatform;
+
+private:
+    VBGE& graphics();  // the engine is created on first use
+    std::unique_ptr<frmOptions> optionsForm_;
+    std::unique_ptr<frmHighScore> highScoreForm_;
+    bool saveOnDestruction_ = true;
+};
+
+}  // namespace vorn

@@ -1,0 +1,107 @@
+// The small interfaces through which the engines, the game and the dialogs reach the
+// machine. src/platform/sdl implements them over SDL2; src/platform/headless implements
+// them without a window or a sound device, for tests and tools.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Surface.h"
+
+namespace vorn {
+
+class Dialog;
+
+// The full-screen display: a primary surface (what the player sees) and one back buffer.
+class Display {
+public:
+    virtual ~Display() = default;
+    // Takes over the screen at width x height; throws VornError when it cannot.
+    virtual void open(int width, int height, int bitsPerPixel) = 0;
+    virtual void close() = 0;
+    virtual SurfaceRef primary() = 0;
+    virtual SurfaceRef backBuffer() = 0;
+    // Shows the primary surface's current content at once.
+    virtual void presentPrimary() = 0;
+};
+
+// The whole keyboard as 256 bytes indexed by DirectInput key number; top bit = down.
+class Keyboard {
+public:
+    virtual ~Keyboard() = default;
+    virtual void open() = 0;                     // throws VornError on failure
+    virtual void snapshot(uint8_t state[256]) = 0;  // throws VornError on failure
+};
+
+class SoundBuffer {
+public:
+    virtual ~SoundBuffer() = default;
+};
+using SoundRef = std::shared_ptr<SoundBuffer>;
+
+class SoundDevice {
+public:
+    virtual ~SoundDevice() = default;
+    virtual void open() = 0;  // never fails for want of a device: the game then runs silent
+    // Decodes a whole wave file; throws VornError with the platform's description.
+    virtual SoundRef load(const std::string& path, bool highQuality) = 0;
+    // Restarts the buffer from its beginning, once; a sound never overlaps itself.
+    virtual void play(SoundBuffer& buffer) = 0;
+};
+
+// A modal message box titled "Vorn!"; its text also goes to standard error as one line.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual void show(const std::string& text) = 0;
+};
+
+// The main window: its pending messages are handled only when pumpMessages() is called.
+// Key-down events reach the handler as Windows virtual-key numbers.
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setKeyDownHandler(std::function<void(int virtualKey)> handler) = 0;
+    virtual void pumpMessages() = 0;
+    // True once the player closed the window or the process was asked to end (SIGINT/SIGTERM).
+    virtual bool closeRequested() const = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual uint32_t milliseconds() = 0;  // wraps like timeGetTime
+    virtual void sleep(uint32_t ms) = 0;
+    virtual uint64_t seedFromTime() = 0;
+};
+
+// The counting pointer visibility of ShowCursor: shown while the count is 0 or more.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual int showCursor(bool show) = 0;
+};
+
+// Runs a dialog modally above the game until it unloads itself or its window is closed.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+    virtual void runModal(Dialog& dialog) = 0;
+};
+
+// Everything the game needs of the machine, held by reference.
+struct Platform {
+    Display& display;
+    Keyboard& keyboard;
+    SoundDevice& sound;
+    MessageBox& messages;
+    Window& window;
+    Clock& clock;
+    Cursor& cursor;
+    DialogRunner& dialogs;
+};
+
+}  // namespace vorn

@@ -1,0 +1,147 @@
+#include "platform/Surface.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+#include "core/Error.h"
+#include "platform/Font.h"
+
+namespace vorn {
+
+uint16_t toRgb565(uint32_t colour) {
+    uint32_t r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+    return static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+}
+
+namespace {
+
+SDL_Surface* createRgb565(int width, int height) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 16,
+                                                    SDL_PIXELFORMAT_RGB565);
+    if (!s) throw VornError(7, std::string("Out of memory: ") + SDL_GetError());
+    SDL_FillRect(s, nullptr, 0);
+    return s;
+}
+
+uint16_t* rowOf(SDL_Surface* s, int y) {
+    return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch);
+}
+
+// Mixes one channel-packed RGB565 pixel towards a colour by coverage 0..255.
+uint16_t blend565(uint16_t dst, uint16_t src, unsigned coverage) {
+    if (coverage >= 255) return src;
+    unsigned dr = dst >> 11, dg = (dst >> 5) & 63, db = dst & 31;
+    unsigned sr = src >> 11, sg = (src >> 5) & 63, sb = src & 31;
+    unsigned r = (sr * coverage + dr * (255 - coverage) + 127) / 255;
+    unsigned g = (sg * coverage + dg * (255 - coverage) + 127) / 255;
+    unsigned b = (sb * coverage + db * (255 - coverage) + 127) / 255;
+    return static_cast<uint16_t>((r << 11) | (g << 5) | b);
+}
+
+}  // namespace
+
+Surface::Surface(int width, int height) : surface_(createRgb565(width, height)) {}
+
+Surface::~Surface() { SDL_FreeSurface(surface_); }
+
+std::shared_ptr<Surface> Surface::loadBitmap(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) throw VornError(kErrFileNotFound, "File not found");
+    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
+    if (!loaded) throw VornError(kErrPathAccess, std::string("Bad bitmap file (") + SDL_GetError() + ")");
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB565, 0);
+    SDL_FreeSurface(loaded);
+    if (!converted) throw VornError(kErrPathAccess, std::string("Bad bitmap file (") + SDL_GetError() + ")");
+    auto result = std::make_shared<Surface>(1, 1);
+    SDL_FreeSurface(result->surface_);
+    result->surface_ = converted;
+    return result;
+}
+
+int Surface::width() const { return surface_->w; }
+int Surface::height() const { return surface_->h; }
+uint16_t Surface::pixel(int x, int y) const { return rowOf(surface_, y)[x]; }
+void Surface::setPixel(int x, int y, uint16_t value) { rowOf(surface_, y)[x] = value; }
+const uint16_t* Surface::row(int y) const { return rowOf(surface_, y); }
+
+bool Surface::blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed) {
+    // The copy is refused, as the display hardware refuses it, when the source rectangle
+    // does not lie inside the source picture.
+    if (srcRect.empty() || destRect.empty()) return false;
+    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > src.width() || srcRect.Bottom > src.height())
+        return false;
+    const int dw = destRect.Right - destRect.Left, dh = destRect.Bottom - destRect.Top;
+    const int sw = srcRect.Right - srcRect.Left, sh = srcRect.Bottom - srcRect.Top;
+    const bool stretch = dw != sw || dh != sh;
+
+    // Clip the destination to this surface; the source follows pixel for pixel.
+    const int x0 = std::max(destRect.Left, 0), y0 = std::max(destRect.Top, 0);
+    const int x1 = std::min(destRect.Right, width()), y1 = std::min(destRect.Bottom, height());
+    if (x0 >= x1 || y0 >= y1) return true;
+
+    for (int y = y0; y < y1; ++y) {
+        const int sy = srcRect.Top + (stretch ? (y - destRect.Top) * sh / dh : y - destRect.Top);
+        const uint16_t* in = rowOf(src.surface_, sy);
+        uint16_t* out = rowOf(surface_, y);
+        if (!stretch && !keyed) {
+            std::memcpy(out + x0, in + srcRect.Left + (x0 - destRect.Left), sizeof(uint16_t) * (x1 - x0));
+            continue;
+        }
+        for (int x = x0; x < x1; ++x) {
+            const int sx = srcRect.Left + (stretch ? (x - destRect.Left) * sw / dw : x - destRect.Left);
+            const uint16_t p = in[sx];
+            if (!keyed || p != kColourKey) out[x] = p;
+        }
+    }
+    return true;
+}
+
+void Surface::copyAll(const Surface& src) {
+    blt(Rect{0, 0, width(), height()}, src, Rect{0, 0, src.width(), src.height()}, false);
+}
+
+void Surface::drawBox(int x1, int y1, int x2, int y2) {
+    // The right and bottom edges lie just outside the box, as with every rectangle of the game.
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    const int cx0 = std::max(x1, 0), cy0 = std::max(y1, 0);
+    const int cx1 = std::min(x2, width()), cy1 = std::min(y2, height());
+    if (cx0 >= cx1 || cy0 >= cy1) return;
+    const uint16_t fore = toRgb565(foreColour_), fill = toRgb565(fillColour_);
+    for (int y = cy0; y < cy1; ++y) {
+        uint16_t* out = rowOf(surface_, y);
+        const bool edgeRow = y == y1 || y == y2 - 1;
+        for (int x = cx0; x < cx1; ++x) {
+            if (edgeRow || x == x1 || x == x2 - 1)
+                out[x] = fore;
+            else if (fillStyle_ == FillStyle::Solid)
+                out[x] = fill;
+        }
+    }
+}
+
+void Surface::drawText(int x, int y, const std::string& text) {
+    if (!font_) return;
+    const uint16_t fore = toRgb565(foreColour_);
+    int penX = x;
+    for (unsigned char ch : text) {
+        const Font::Glyph& g = font_->glyph(ch);
+        for (int gy = 0; gy < g.height; ++gy) {
+            const int py = y + g.offsetY + gy;
+            if (py < 0 || py >= height()) continue;
+            uint16_t* out = rowOf(surface_, py);
+            const uint8_t* cov = g.coverage + static_cast<ptrdiff_t>(gy) * g.width;
+            for (int gx = 0; gx < g.width; ++gx) {
+                const int px = penX + g.offsetX + gx;
+                if (px < 0 || px >= width() || cov[gx] == 0) continue;
+                out[px] = blend565(out[px], fore, cov[gx]);
+            }
+        }
+        penX += g.advance;
+    }
+}
+
+}  // namespace vorn

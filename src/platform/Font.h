@@ -12,7 +12,7 @@ namespace vorn {
 
 class Font {
 public:
-    Font() = default;
+    Font();
     Font(std::string name, int size);
     ~Font();
     Font(Font&&) noexcept;

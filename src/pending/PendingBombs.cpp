@@ -4,13 +4,13 @@
 
 namespace vorn {
 [[noreturn]] static void pending() { throw VornError(0, "not built yet"); }
-bool Game::moveBombs() { pending(); }
+void Game::moveBombs() { pending(); }
 void Game::CheckBombHitsChar() { pending(); }
 void Game::animateBombs() { pending(); }
 void Game::moveShots() { pending(); }
 bool Game::fire() { pending(); }
 void Game::animateShots() { pending(); }
-void Game::StartParticles(float, float, float, float, float, float, float, const Surface&, int16_t, int16_t, int16_t,
+void Game::StartParticles(float, float, float, float, float, float, float, const Surface*, int16_t, int16_t, int16_t,
                           int16_t, int16_t) { pending(); }
 void Game::updateParticles() { pending(); }
 }  // namespace vorn

@@ -99,14 +99,14 @@ public:
     void updatePose();
     void CollectItems();
     void animateItems();
-    bool moveBombs();
+    void moveBombs();
     int16_t FindBombPlatform(int i);
     void KeepBombOnScreen(int i);
     void CollideBombs(int i);
     void CheckBombHitsChar();
     void animateBombs();
     void moveShots();
-    bool fire();
+    bool fire();  // firing and the ShotDelay count-down; false: the Shoot sound failed
     void CheckShotOffScreen(int j);
     void CheckShotHitsBomb(int j);
     void CheckShotHitsPlatform(int j);
@@ -117,8 +117,13 @@ public:
     void EndGame();
     void CheckHighScore();
     void StartParticles(float X, float Y, float DivX, float DivY, float Gravity, float Lift, float Spread,
-                        const Surface& Picture, int16_t PieceWidth, int16_t PieceHeight, int16_t Width,
+                        const Surface* Picture, int16_t PieceWidth, int16_t PieceHeight, int16_t Width,
                         int16_t Height, int16_t Life);
+    // The four effects of the game, at the top-left corner of the picture that breaks up.
+    void startTeleportEffect(float x, float y);
+    void startExplosionEffect(float x, float y);
+    void startCrystalEffect(float x, float y);
+    void startPickUpEffect(float x, float y, const SurfaceRef& picture);
     void updateParticles();
     bool keyDown(int code) const { return (KeyState[code] & 0x80) != 0; }
 

@@ -1,0 +1,303 @@
+#include "Simulator.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "game/state/Game.h"
+#include "platform/headless/Headless.h"
+
+namespace fs = std::filesystem;
+
+namespace vorn::sim {
+
+namespace {
+
+struct KeyName {
+    const char* name;
+    int code;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},         {"Down", key::Down},
+    {"Space", key::Space},   {"LCtrl", key::LCtrl},   {"LShift", key::LShift}, {"RShift", key::RShift},
+    {"RCtrl", key::RCtrl},
+};
+
+long parseNumber(const std::string& flag, const std::string& text) {
+    size_t used = 0;
+    long value = 0;
+    try {
+        value = std::stol(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size()) throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
+    return value;
+}
+
+// Every Single is written with nine significant digits, so that it reads back exactly.
+void putFloat(std::string& out, float value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+    out += buffer;
+}
+
+void putInt(std::string& out, long value) { out += std::to_string(value); }
+
+void putFlag(std::string& out, bool value) { out += value ? '1' : '0'; }
+
+void putString(std::string& out, const std::string& text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+template <class... Fields>
+void putArray(std::string& out, Fields&&... fields) {
+    out += '[';
+    bool first = true;
+    auto one = [&](auto&& put) {
+        if (!first) out += ',';
+        first = false;
+        put();
+    };
+    (one(fields), ...);
+    out += ']';
+}
+
+std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds, bool withHighScores) {
+    std::string s = "{";
+    auto key = [&](const char* name) {
+        if (s.size() > 1) s += ',';
+        s += '"';
+        s += name;
+        s += "\":";
+    };
+    key("frame"), putInt(s, frame);
+    key("GameState"), putInt(s, g.GameState);
+    key("Level"), putInt(s, g.Level);
+    key("Score"), putInt(s, g.Score);
+    key("Health"), putInt(s, g.Health);
+    key("EndDelay"), putInt(s, g.EndDelay);
+    key("CharX"), putFloat(s, g.CharX);
+    key("CharY"), putFloat(s, g.CharY);
+    key("CharVelX"), putFloat(s, g.CharVelX);
+    key("CharVelY"), putFloat(s, g.CharVelY);
+    key("CharInAir"), putInt(s, g.CharInAir);
+    key("CharPose"), putInt(s, g.CharPose);
+    key("CharFacing"), putInt(s, g.CharFacing);
+    key("HyperJumps"), putInt(s, g.HyperJumps);
+    key("SpeedTime"), putInt(s, g.SpeedTime);
+    key("InvulnerableTime"), putInt(s, g.InvulnerableTime);
+    key("BallBlasterTime"), putInt(s, g.BallBlasterTime);
+    key("ShotDelay"), putInt(s, g.ShotDelay);
+    key("BlinkTime"), putInt(s, g.BlinkTime);
+    key("IdleAnim"), putFloat(s, g.IdleAnim);
+    key("CrystalsTaken"), putInt(s, g.CrystalsTaken);
+    key("CrystalCount"), putInt(s, g.CrystalCount);
+    key("LevelHasDovi"), putFlag(s, g.LevelHasDovi);
+    key("DoviRescued"), putFlag(s, g.DoviRescued);
+
+    key("Bombs");
+    s += '[';
+    for (int i = 0; i < g.BombCount; ++i) {
+        const BombRec& b = g.Bombs[i];
+        if (i) s += ',';
+        putArray(s, [&] { putFloat(s, b.X); }, [&] { putFloat(s, b.Y); }, [&] { putFloat(s, b.VelX); },
+                 [&] { putFloat(s, b.VelY); }, [&] { putFlag(s, b.Hot); }, [&] { putInt(s, b.Hits); },
+                 [&] { putFlag(s, b.Dead); }, [&] { putInt(s, b.Delay); }, [&] { putInt(s, b.Direction); },
+                 [&] { putFlag(s, b.Leaving); }, [&] { putFloat(s, b.Frame); }, [&] { putInt(s, b.FlashTime); });
+    }
+    s += ']';
+
+    key("Shots");
+    s += '[';
+    bool firstShot = true;
+    for (int j = 0; j < kMaxShots; ++j) {
+        const ShotRec& shot = g.Shots[j];
+        if (!shot.Active) continue;
+        if (!firstShot) s += ',';
+        firstShot = false;
+        putArray(s, [&] { putInt(s, j); }, [&] { putInt(s, shot.X); }, [&] { putInt(s, shot.Y); },
+                 [&] { putFloat(s, shot.VelX); }, [&] { putFloat(s, shot.Frame); }, [&] { putInt(s, shot.Direction); });
+    }
+    s += ']';
+
+    key("Items");
+    s += '[';
+    for (int k = 0; k < g.ItemCount; ++k) {
+        const ItemRec& item = g.Items[k];
+        if (k) s += ',';
+        putArray(s, [&] { putInt(s, item.Left); }, [&] { putInt(s, item.Top); }, [&] { putInt(s, item.Right); },
+                 [&] { putInt(s, item.Bottom); }, [&] { putFloat(s, item.Frame); }, [&] { putInt(s, item.Kind); });
+    }
+    s += ']';
+
+    key("Particles");
+    s += '[';
+    bool firstSystem = true;
+    for (int p = 0; p < kMaxParticleSystems; ++p) {
+        const ParticleSystem& ps = g.ParticleSystems[p];
+        if (!ps.Active) continue;
+        if (!firstSystem) s += ',';
+        firstSystem = false;
+        putArray(s, [&] { putInt(s, p); }, [&] { putInt(s, ps.Age); }, [&] { putInt(s, ps.Life); },
+                 [&] { putInt(s, ps.CountX); }, [&] { putInt(s, ps.CountY); });
+    }
+    s += ']';
+
+    key("Sounds");
+    s += '[';
+    for (size_t k = 0; k < sounds.size(); ++k) {
+        if (k) s += ',';
+        putString(s, sounds[k]);
+    }
+    s += ']';
+
+    if (withHighScores) {
+        key("HighScores");
+        s += '[';
+        for (int k = 0; k < kHighScoreRows; ++k) {
+            if (k) s += ',';
+            putInt(s, g.HighScores[k].Score);
+        }
+        s += ']';
+    }
+    s += '}';
+    return s;
+}
+
+fs::path ownFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path() : exe.parent_path();
+}
+
+}  // namespace
+
+Options parseArguments(const std::vector<std::string>& args) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& flag = args[i];
+        if (i + 1 >= args.size()) throw std::invalid_argument(flag + " needs a value");
+        const std::string& value = args[++i];
+        if (flag == "--data") {
+            o.dataDir = value;
+        } else if (flag == "--seed") {
+            long seed = parseNumber(flag, value);
+            if (seed < 0) throw std::invalid_argument("--seed cannot be negative");
+            o.seed = static_cast<uint64_t>(seed);
+        } else if (flag == "--level") {
+            o.level = static_cast<int>(parseNumber(flag, value));
+        } else if (flag == "--frames") {
+            o.frames = parseNumber(flag, value);
+            if (o.frames < 0) throw std::invalid_argument("--frames cannot be negative");
+        } else if (flag == "--input") {
+            o.inputFile = value;
+        } else if (flag == "--name") {
+            o.name = value;
+        } else {
+            throw std::invalid_argument("unknown option " + flag);
+        }
+    }
+    return o;
+}
+
+int keyCode(const std::string& name) {
+    for (const KeyName& k : kKeyNames)
+        if (name == k.name) return k.code;
+    return -1;
+}
+
+const std::vector<int>& KeyScript::keysFor(long frame) const {
+    static const std::vector<int> none;
+    if (frame < 1 || static_cast<size_t>(frame) > frames.size()) return none;
+    return frames[static_cast<size_t>(frame) - 1];
+}
+
+KeyScript parseKeyScript(std::istream& in) {
+    KeyScript script;
+    std::string line;
+    long number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream words(line);
+        std::vector<int> keys;
+        for (std::string word; words >> word;) {
+            int code = keyCode(word);
+            if (code < 0)
+                throw std::invalid_argument("line " + std::to_string(number) + ": unknown key '" + word + "'");
+            keys.push_back(code);
+        }
+        script.frames.push_back(std::move(keys));
+    }
+    return script;
+}
+
+int run(const Options& options, std::ostream& out, std::ostream& err) {
+    KeyScript script;
+    if (!options.inputFile.empty()) {
+        std::ifstream in(options.inputFile);
+        if (!in) {
+            err << "vorn-sim: cannot read " << options.inputFile << "\n";
+            return 2;
+        }
+        try {
+            script = parseKeyScript(in);
+        } catch (const std::invalid_argument& e) {
+            err << "vorn-sim: " << options.inputFile << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+
+    std::error_code ec;
+    fs::current_path(options.dataDir.empty() ? ownFolder() : fs::path(options.dataDir), ec);
+    if (ec) {
+        err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
+        return 2;
+    }
+
+    HeadlessPlatform headless;
+    headless.dialogs.script = [&](Dialog& dialog) {
+        if (Control* box = dialog.find("txtName")) {
+            box->text = options.name;
+            dialog.onClick("cmdOK");
+        }
+    };
+    Game game(headless.platform());
+    game.abandonWithoutSaving();  // the simulator writes no file
+    if (!game.Initialize(headless.window, true)) return 1;
+
+    // Whatever "Options.dat" and "HighScores.dat" hold, the simulator plays with sound effects on
+    // and the default table, so that its output depends on its arguments alone.
+    game.SoundEffects = -1;
+    game.Music = -1;
+    game.SetDefaultHighScores();
+    game.Rng.seed(options.seed);
+
+    if (!game.StartGame()) return 1;
+    if (options.level > 1) game.GotoLevel(static_cast<int16_t>(options.level));
+
+    for (long frame = 1; frame <= options.frames; ++frame) {
+        headless.keyboard.releaseAll();
+        for (int code : script.keysFor(frame)) headless.keyboard.press(code);
+        headless.sound.played.clear();
+        if (!game.DoFrame()) return 1;
+        const bool ended = game.GameState != kPlaying;
+        out << frameLine(game, frame, headless.sound.played, ended) << '\n';
+        if (ended) break;
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace vorn::sim

@@ -1,0 +1,38 @@
+// The headless simulator behind vorn-sim: loads the data as the game does, seeds the generator,
+// plays frames from a script of held keys and writes one JSON line per frame. Used for golden
+// tests, level design and bug reports.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vorn::sim {
+
+struct Options {
+    std::string dataDir;  // empty: the simulator's own folder
+    uint64_t seed = 1;
+    int level = 1;
+    long frames = 1000;
+    std::string inputFile;  // empty: no key is ever down
+    std::string name = "Tester";
+};
+
+// Parses the command line; throws std::invalid_argument with a message for the user.
+Options parseArguments(const std::vector<std::string>& args);
+
+// One line of held keys per frame, as DirectInput key numbers.
+struct KeyScript {
+    std::vector<std::vector<int>> frames;
+    const std::vector<int>& keysFor(long frame) const;  // frame counts from 1
+};
+
+// Reads the blank-separated key names; an unknown word throws std::invalid_argument naming its line.
+KeyScript parseKeyScript(std::istream& in);
+int keyCode(const std::string& name);  // -1 for an unknown name
+
+// Runs the whole simulation, writing JSON lines to out and messages to err; the exit status.
+int run(const Options& options, std::ostream& out, std::ostream& err);
+
+}  // namespace vorn::sim

@@ -83,8 +83,7 @@ void fillWorstCase(Game& g) {
                     static_cast<int16_t>(j % 2), j % 2 ? 15.0f : -15.0f};
     }
     for (int s = 0; s < kMaxParticleSystems; ++s)
-        g.StartParticles(static_cast<float>(50 * s), 300.0f, 2.5f, 2.5f, 0.5f, 15.0f, 100.0f, *g.SurfHotBomb, 2, 2,
-                         40, 40, 100);
+        g.startExplosionEffect(static_cast<float>(50 * s), 300.0f);
     g.InvulnerableTime = 30000;  // bombs pass through the character: nothing ends the level
     g.CharX = 380;
     g.CharY = 300;

@@ -33,6 +33,7 @@ private:
     MessageBox& m_messages;
     SurfaceRef m_ddsPrimary;
     SurfaceRef m_ddsBack;
+    bool m_displayTaken = false;  // the display mode is given back on destruction
     bool m_bInitialized = false;
     int32_t m_nWidth = 0;
     int32_t m_nHeight = 0;

@@ -203,6 +203,7 @@ public:
 
 private:
     VBGE& graphics();  // the engine is created on first use
+    VBSE& sound();     // likewise
     std::unique_ptr<frmOptions> optionsForm_;
     std::unique_ptr<frmHighScore> highScoreForm_;
     bool saveOnDestruction_ = true;

@@ -1,0 +1,89 @@
+// "Levels.txt" holds every level as 30 grid lines of 18 characters between separator lines of
+// 18 capital X; "LevelNames.txt" holds one name per level. Any fault stops the loading.
+#include <string>
+
+#include "core/Error.h"
+#include "game/state/Game.h"
+#include "game/state/TextFile.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr std::size_t kLineLength = 18;
+const std::string kSeparator(kLineLength, 'X');
+
+[[noreturn]] void fault(const std::string& description) { throw VornError(kErrNotInitialized, description); }
+
+uint8_t cellCode(char ch) {
+    switch (ch) {
+        case 'G': return 0;
+        case 'S': return 1;
+        case 'M': return 2;
+        case 'B': return 3;
+        case 'I': return 4;
+        case '^': return 10;
+        case '>': return 11;
+        case '!': return 12;
+        case '$': return 13;
+        case '*': return 14;
+        case 'L': return 15;
+        case 'C': return 16;
+        case ' ': return kEmptyCell;
+        default: throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
+    }
+}
+
+bool isPlatform(uint8_t code) { return code < 5; }
+bool isItem(uint8_t code) { return code >= 10 && code <= 16; }
+
+}  // namespace
+
+bool Game::LoadLevels() {
+    return trapErrors(platform.messages, "Game - LoadLevels - ", [&] {
+        TextFile levels("Levels.txt");
+        // The row starts at 29 so that the opening separator is accepted like a closing one.
+        int level = -1;
+        int row = kGridRows - 1;
+        // A level start lays out at most 100 platforms and 100 items; a level with more
+        // would not fit, so it is turned away here rather than cut short in play.
+        int platformCells = 0, itemCells = 0;
+
+        while (!levels.atEnd()) {
+            const std::string line = levels.readLine();
+            if (line.size() != kLineLength) fault("Level file line length invalid.");
+
+            if (line == kSeparator) {
+                if (row != kGridRows - 1) fault("Unexpected new level line");
+                ++level;
+                row = -1;
+                platformCells = itemCells = 0;
+                continue;
+            }
+
+            ++row;
+            if (level < 0) fault("Grid line before the first new level line.");
+            if (level >= kMaxLevels) fault("More than " + std::to_string(kMaxLevels) + " levels.");
+            for (int column = 0; column < kGridColumns; ++column) {
+                const uint8_t code = cellCode(line[column + 1]);
+                // A 31st grid line is checked but has nowhere to go; its level fails at its separator.
+                if (row >= kGridRows) continue;
+                LevelGrid[row][column][level] = code;
+                if (isPlatform(code) && ++platformCells > kMaxPlatforms)
+                    fault("Level " + std::to_string(level + 1) + " has more than " +
+                          std::to_string(kMaxPlatforms) + " platforms.");
+                if (isItem(code) && ++itemCells > kMaxItems)
+                    fault("Level " + std::to_string(level + 1) + " has more than " + std::to_string(kMaxItems) +
+                          " items.");
+            }
+        }
+        if (level < 1) fault("No levels loaded.");
+        LevelCount = static_cast<int16_t>(level);
+
+        TextFile names("LevelNames.txt");
+        for (int i = 0; i < LevelCount; ++i) LevelNames[i] = names.readLine();
+        return true;
+    });
+}
+
+}  // namespace vorn

@@ -207,3 +207,41 @@ TEST(SoundFiles, LastNoLongerThanTheirEvents) {
     for (const char* quick : {"Hit.wav", "HitBomb.wav", "BombHit.wav", "Jump.wav"})
         EXPECT_LE(readWave(quick).seconds(), 0.3) << quick;
 }
+
+// Half the zero crossings a second between two moments: a rough pitch (or, for noise, brightness).
+double crossingsPerSecond(const Wave& w, double from, double to) {
+    auto first = static_cast<size_t>(from * w.rate), last = static_cast<size_t>(to * w.rate);
+    int crossings = 0;
+    for (size_t i = first + 1; i < last && i < w.samples.size(); ++i)
+        crossings += (w.samples[i - 1] < 0) != (w.samples[i] < 0);
+    return crossings / (to - from) / 2.0;
+}
+
+TEST(SoundFiles, MoveInPitchTheWayTheirEventsGo) {
+    struct Movement {
+        const char* name;
+        double early, late;  // seconds into the sound, each the start of a 40 ms stretch
+        bool rises;
+    };
+    const Movement kMovements[] = {
+        {"Shoot.wav", 0.005, 0.10, false},     // the shot flies off
+        {"Jump.wav", 0.005, 0.10, true},       // up into the air
+        {"Teleport.wav", 0.1, 0.8, true},      // dissolving upwards
+        {"Explosion.wav", 0.02, 0.55, false},  // the blast settles into a rumble
+        {"Powerup.wav", 0.005, 0.45, true},    // a climbing chime
+        {"Speed.wav", 0.05, 0.45, true},       // revving up
+        {"GetReady.wav", 0.02, 1.1, true},     // the fanfare climbs to its top note
+        {"GameOver.wav", 0.02, 1.5, false},    // the phrase falls and comes to rest
+    };
+    for (const Movement& m : kMovements) {
+        SCOPED_TRACE(m.name);
+        Wave w = readWave(m.name);
+        ASSERT_GT(w.seconds(), m.late + 0.04);
+        double early = crossingsPerSecond(w, m.early, m.early + 0.04);
+        double late = crossingsPerSecond(w, m.late, m.late + 0.04);
+        if (m.rises)
+            EXPECT_GT(late, 1.3 * early) << early << " Hz then " << late << " Hz";
+        else
+            EXPECT_LT(late * 1.3, early) << early << " Hz then " << late << " Hz";
+    }
+}

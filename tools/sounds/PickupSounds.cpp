@@ -55,10 +55,13 @@ Track powerup(int rate) {
 // A heartbeat, "ba-dum", and then a warm chime.
 Track extraHealth(int rate) {
     Track t(rate, 0.85);
-    Tone beat{.wave = Wave::Sine,
+    // A square through a low filter, so the beat still carries on small speakers.
+    Tone beat{.wave = Wave::Square,
               .seconds = 0.1,
-              .fromHz = 150,
-              .toHz = 70,
+              .fromHz = 130,
+              .toHz = 65,
+              .lowPassHz = 700,
+              .lowPassToHz = 250,
               .envelope = {.attack = 0.003, .decay = 0.095, .sustain = 0.0, .curve = 1.6}};
     t.add(0.0, beat);
     t.add(0.15, beat);
@@ -156,7 +159,8 @@ Track ballBlaster(int rate) {
     return t;
 }
 
-// A shimmering shield: a pulsing open chord that swells in, with a sweep rising through it.
+// A shimmering shield: a pulsing open chord that swells in, with a sweep rising through it. A
+// bell strikes at once, so the pick-up is heard the moment it happens.
 Track invulnerability(int rate) {
     Track t(rate, 1.0);
     Envelope swell{.attack = 0.08, .decay = 0.0, .sustain = 1.0, .release = 0.45, .curve = 1.5};
@@ -191,6 +195,11 @@ Track invulnerability(int rate) {
         0.0,
         Tone{
             .wave = Wave::Sine, .seconds = 0.9, .fromHz = 600, .toHz = 2400, .envelope = swell, .gain = 0.2});
+    t.add(0.0, Tone{.wave = Wave::Sine,
+                    .seconds = 0.2,
+                    .fromHz = pitch("B6"),
+                    .envelope = {.attack = 0.002, .decay = 0.19, .sustain = 0.0, .curve = 2.2},
+                    .gain = 0.4});
     return t;
 }
 

@@ -136,9 +136,9 @@ Track explosion(int rate) {
     t.add(0.0, Tone{.wave = Wave::Sine,
                     .seconds = 0.35,
                     .fromHz = 110,
-                    .toHz = 38,
+                    .toHz = 45,
                     .envelope = {.attack = 0.003, .decay = 0.34, .sustain = 0.0, .curve = 1.5},
-                    .gain = 0.7});
+                    .gain = 0.5});
     return t;
 }
 

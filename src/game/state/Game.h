@@ -79,10 +79,13 @@ public:
     bool SaveGameOptions();
     bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
     void InitBomb(int16_t b);
+    bool showNextLevelScreen();  // the level start's announcement, shown at once
     // Plays a sound the one way the game does: only with sound effects on; false when it failed.
     bool playSound(const SoundRef& sound);
     // Lets pending window messages be handled once.
     void doEvents();
+    // A loaded picture; raises the platform's "object not set" error when it is missing.
+    Surface& picture(const SurfaceRef& surface) const;
 
     // ---- Collision rectangles and platform queries ----
     Rect GetCharRect() const;

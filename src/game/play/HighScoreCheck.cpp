@@ -1,0 +1,23 @@
+// Offering a finished game's score to the ten-row high-score table.
+#include "game/state/Game.h"
+
+namespace vorn {
+
+// A new score goes below every entry it only equals, and the player names the new row.
+void Game::CheckHighScore() {
+    int i = 0;
+    while (i < kHighScoreRows && !(HighScores[i].Score < Score)) ++i;
+    if (!(Score > HighScores[kHighScoreRows - 1].Score)) return;
+
+    for (int k = kHighScoreRows - 1; k > i; --k) HighScores[k] = HighScores[k - 1];
+    HighScores[i].Score = Score;
+
+    // The dialog does not show the name passed in; when it fails the row keeps the name it
+    // has after the move.
+    std::string name = HighScores[i].Name;
+    AskForName(name);
+    name.resize(kHighScoreNameLength, ' ');
+    HighScores[i].Name = name;
+}
+
+}  // namespace vorn

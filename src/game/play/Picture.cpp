@@ -1,0 +1,13 @@
+#include "core/Error.h"
+#include "game/state/Game.h"
+
+namespace vorn {
+
+// Every started game has all its pictures loaded; a missing one is the platform's
+// "object not set" error, caught by the operation's handler, rather than a crash.
+Surface& Game::picture(const SurfaceRef& surface) const {
+    if (!surface) throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+    return *surface;
+}
+
+}  // namespace vorn

@@ -1,0 +1,111 @@
+#include "support/PlayFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "support/GameFiles.h"
+
+namespace vorn::test {
+
+namespace {
+
+uint8_t levelCode(char cell) {
+    static constexpr std::pair<char, uint8_t> kCodes[] = {
+        {'G', 0},  {'S', 1},  {'M', 2},  {'B', 3},  {'I', 4},  {'^', 10},        {'>', 11},
+        {'!', 12}, {'$', 13}, {'*', 14}, {'L', 15}, {'C', 16}, {' ', kEmptyCell}};
+    for (auto [letter, code] : kCodes)
+        if (letter == cell) return code;
+    throw std::invalid_argument(std::string("not a level letter: ") + cell);
+}
+
+}  // namespace
+
+PlayFixture::PlayFixture(bool devMode) : dir_(true), game(host.platform()) {
+    host.messages.echoToStderr = false;
+    writeGameFiles(dir_);
+    if (!game.Initialize(host.window, devMode)) {
+        std::string shown;
+        for (const std::string& m : host.messages.shown) shown += "\n  " + m;
+        throw std::runtime_error("the test game did not start:" + shown);
+    }
+    // The tests' own folder goes away with them: the game writes nothing at its end.
+    game.abandonWithoutSaving();
+}
+
+PlayFixture::~PlayFixture() = default;
+
+Grid PlayFixture::emptyGrid() {
+    Grid g;
+    g.fill(std::string(kGridColumns, ' '));
+    return g;
+}
+
+void PlayFixture::setGrid(int level, const Grid& rows) {
+    for (int row = 0; row < kGridRows; ++row) {
+        if (rows[row].size() > kGridColumns) throw std::invalid_argument("a grid row has more than 16 cells");
+        for (int column = 0; column < kGridColumns; ++column) {
+            const char cell = column < static_cast<int>(rows[row].size()) ? rows[row][column] : ' ';
+            game.LevelGrid[row][column][level - 1] = levelCode(cell);
+        }
+    }
+}
+
+void PlayFixture::useLevels(int count, const Grid& rows) {
+    game.LevelCount = static_cast<int16_t>(count);
+    for (int level = 1; level <= count; ++level) {
+        setGrid(level, rows);
+        game.LevelNames[level - 1] = "Level " + std::to_string(level);
+    }
+}
+
+bool PlayFixture::startLevel(int level, const Grid& rows) {
+    setGrid(level, rows);
+    return startLevel(level);
+}
+
+bool PlayFixture::startLevel(int level) {
+    game.Level = static_cast<int16_t>(level - 1);
+    if (!game.StartNextLevel()) return false;
+    game.GameState = kPlaying;
+    return true;
+}
+
+bool PlayFixture::frames(int n, std::initializer_list<int> keys) {
+    bool ok = true;
+    for (int i = 0; i < n && ok; ++i) {
+        host.keyboard.releaseAll();
+        for (int k : keys) host.keyboard.press(k);
+        ok = game.DoFrame();
+    }
+    host.keyboard.releaseAll();
+    return ok;
+}
+
+int PlayFixture::framesUntil(const std::function<bool()>& done, int limit, std::initializer_list<int> keys) {
+    for (int n = 1; n <= limit; ++n) {
+        if (!frames(1, keys)) return -1;
+        if (done()) return n;
+    }
+    return -1;
+}
+
+void PlayFixture::standOn(const PlatformRec& p, float x) {
+    game.CharX = x;
+    game.CharY = static_cast<float>(p.Top - 36);
+    game.CharInAir = 0;
+    game.CharVelX = 0.0f;
+    game.CharVelY = 0.0f;
+}
+
+const PlatformRec& PlayFixture::platformAt(int row, int column) const {
+    for (int p = 0; p < game.PlatformCount; ++p) {
+        const PlatformRec& rec = game.Platforms[p];
+        if (rec.Left == column * 50 + 10 && rec.Bottom == row * 20 + 17) return rec;
+    }
+    ADD_FAILURE() << "no platform at row " << row << ", column " << column;
+    return game.Platforms[0];
+}
+
+}  // namespace vorn::test

@@ -1,0 +1,156 @@
+#include "game/persist/DataFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "core/Error.h"
+
+namespace fs = std::filesystem;
+
+namespace vorn {
+
+namespace {
+
+// The numbers the game has always used for these faults, with the system's own words.
+constexpr int32_t kErrDiskFull = 61;
+constexpr int32_t kErrPermissionDenied = 70;
+
+[[noreturn]] void raiseFileError(int error) {
+    int32_t number = kErrPathAccess;
+    if (error == EACCES || error == EPERM || error == EROFS || error == ETXTBSY)
+        number = kErrPermissionDenied;
+    if (error == ENOSPC || error == EDQUOT) number = kErrDiskFull;
+    throw VornError(number, std::strerror(error));
+}
+
+// Closes the descriptor and removes the temporary file unless the save went through.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string pathTemplate) : path_(std::move(pathTemplate)) {
+        fd_ = mkstemp(path_.data());
+        if (fd_ < 0) raiseFileError(errno);
+    }
+    ~TemporaryFile() {
+        if (fd_ >= 0) close(fd_);
+        if (!kept_) unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    void closeFile() {
+        const int fd = fd_;
+        fd_ = -1;
+        if (close(fd) != 0) raiseFileError(errno);
+    }
+    void keep() { kept_ = true; }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    bool kept_ = false;
+};
+
+void writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            raiseFileError(errno);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// The file that a save replaces: a symbolic link is followed, so the link stays a link.
+fs::path resolveTarget(const std::string& name) {
+    std::error_code ec;
+    if (fs::is_symlink(name, ec)) {
+        fs::path target = fs::canonical(name, ec);
+        if (!ec) return target;
+    }
+    return fs::path(name);
+}
+
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    // The rename has happened; a folder that cannot be flushed still holds the new file.
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+std::optional<std::string> readDataFile(const std::string& name) {
+    std::error_code ec;
+    if (!fs::is_regular_file(name, ec)) return std::nullopt;
+    const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) raiseFileError(errno);
+    std::string bytes;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            close(fd);
+            raiseFileError(error);
+        }
+        if (n == 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return bytes;
+}
+
+void overwriteFileStart(const std::string& name, std::string_view head) {
+    const fs::path target = resolveTarget(name);
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+
+    // A file the player made read-only stays as it is, even though the folder would let us
+    // put a new one in its place.
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (exists && access(target.c_str(), W_OK) != 0) raiseFileError(errno);
+
+    std::string content(head);
+    if (exists) {
+        const std::optional<std::string> previous = readDataFile(target.string());
+        if (previous && previous->size() > head.size()) content.append(*previous, head.size());
+    }
+
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    TemporaryFile temporary((folder / hidden).string());
+    if (exists) {
+        fchmod(temporary.fd(), old.st_mode & 07777);
+        if (fchown(temporary.fd(), old.st_uid, old.st_gid) != 0) {
+            // Another owner can only be kept by the superuser; the file is ours then.
+        }
+    } else {
+        fchmod(temporary.fd(), newFileMode());
+    }
+    writeAll(temporary.fd(), content);
+    if (fsync(temporary.fd()) != 0) raiseFileError(errno);
+    temporary.closeFile();
+    if (rename(temporary.path().c_str(), target.c_str()) != 0) raiseFileError(errno);
+    temporary.keep();
+    syncFolder(folder);
+}
+
+}  // namespace vorn

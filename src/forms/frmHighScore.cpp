@@ -1,0 +1,33 @@
+#include "forms/frmHighScore.h"
+
+#include "game/persist/Windows1252.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr int kNameLength = 20;
+
+}  // namespace
+
+frmHighScore::frmHighScore() { load(); }
+
+void frmHighScore::load() {
+    controls_.clear();
+    Control label{ControlKind::Label, "Label1", "Enter your name", 240, 240, 2415, 255, 2};
+    Control name{ControlKind::TextBox, "txtName", "", 240, 480, 2415, 285, 0};
+    name.maxLength = kNameLength;
+    Control ok{ControlKind::Button, "cmdOK", "OK", 840, 960, 1095, 375, 1};
+    ok.isDefault = true;
+    controls_ = {label, name, ok};
+}
+
+void frmHighScore::onClick(const std::string& controlName) {
+    if (controlName != "cmdOK") return;
+    // The box never holds more than 20 characters; the name is taken exactly as typed,
+    // blanks included.
+    sName = std::string(utf8Prefix(find("txtName")->text, kNameLength));
+    unload();
+}
+
+}  // namespace vorn

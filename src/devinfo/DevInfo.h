@@ -2,7 +2,9 @@
 // drawn in a small black box at the bottom left of the play screen.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -10,6 +12,10 @@
 namespace vorn {
 
 class VBGE;
+
+// A Single as the game has always written one: up to seven significant digits, no trailing
+// zeros, a decimal point only when needed (0, 31, 33.33333). Returns the length written.
+std::size_t formatSingle(float value, char* out, std::size_t size);
 
 class DevInfo {
 public:
@@ -28,6 +34,7 @@ private:
     VBGE* m_GE = nullptr;
     bool m_bInitialized = false;
     Font m_Font;
+    std::string m_text;  // the overlay's line, built in place every frame
 };
 
 }  // namespace vorn

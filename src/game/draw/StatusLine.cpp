@@ -1,0 +1,93 @@
+// The status line over the play screen: health icons, score, level and the power-up
+// indicators with their seconds (or jumps) left.
+#include "core/Numbers.h"
+#include "game/draw/Layers.h"
+#include "game/draw/TextLine.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr uint32_t kWhite = rgb(255, 255, 255);
+constexpr uint32_t kYellow = rgb(255, 255, 0);
+// Power-up timers count frames; the player reads seconds.
+constexpr int kFramesPerSecond = 30;
+
+TextLine& line() {
+    static TextLine text;
+    return text;
+}
+
+}  // namespace
+
+namespace layers {
+
+void health(const Game& g, VBGE& ge, Surface& back) {
+    back.setForeColour(kYellow);
+    back.setFillStyle(FillStyle::Transparent);
+    const Surface& character = g.picture(g.SurfCharacter);
+    // A half-size character per point of health in a yellow frame; icons past the right edge
+    // would draw nothing, so the count stops there.
+    for (int32_t h = 0; h < g.Health && 25 * h + 12 < 800; ++h) {
+        Rect icon{25 * h + 12, 10, 25 * h + 32, 28};
+        Rect source{0, 0, 40, 36};
+        ge.Blit(back, icon, character, source, kBltWaitKeySrc);
+        back.drawBox(icon.Left, icon.Top, icon.Right, icon.Bottom);
+    }
+}
+
+void score(const Game& g, Surface& back) {
+    back.setFont(g.FontLarge);
+    back.setForeColour(kWhite);
+    back.drawText(12, 32, line().clear().text("Score: ").number(g.Score).str());
+}
+
+void levelLine(const Game& g, Surface& back) {
+    if (g.Level < 1 || g.Level > kMaxLevels) raiseSubscriptOutOfRange();
+    back.setFont(g.FontMedium);
+    back.setForeColour(kYellow);
+    back.drawText(
+        150, 32,
+        line().clear().text("Level ").number(g.Level).text(": ").text(g.LevelNames[g.Level - 1]).str());
+}
+
+}  // namespace layers
+
+void Game::DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY) {
+    VBGE& ge = graphics();
+    Surface& back = picture(ge.BackBuffer());
+    // Every indicator shows the animation frame of the first item of the level, whatever it is.
+    const int32_t left = intFloor(Items[0].Frame) * 40;
+    back.setFont(FontSmall);
+    back.setForeColour(kYellow);
+
+    const SurfaceRef* sheet = nullptr;
+    int32_t number = 0;
+    switch (nKind) {
+        case 11:
+            sheet = &SurfExtraSpeed, number = SpeedTime / kFramesPerSecond;
+            break;
+        case 10:
+            sheet = &SurfHighJump, number = HyperJumps;
+            break;
+        case 12:
+            sheet = &SurfInvulnerable, number = InvulnerableTime / kFramesPerSecond;
+            break;
+        case 14:
+            sheet = &SurfShoot, number = BallBlasterTime / kFramesPerSecond;
+            break;
+        default:
+            break;
+    }
+    if (sheet) {
+        layers::blit(ge, back, Rect{nX, nY, nX + 40, nY + 35}, picture(*sheet), Rect{left, 0, left + 40, 35},
+                     kBltWaitKeySrc);
+        back.drawText(nX + 2, nY + 21, line().clear().number(number).str());
+    }
+
+    back.setForeColour(kYellow);
+    back.setFillStyle(FillStyle::Transparent);
+    back.drawBox(nX, nY, nX + 40, nY + 35);
+}
+
+}  // namespace vorn

@@ -1,0 +1,74 @@
+// Between games: the title picture with the keyboard help on the left and the high-score
+// table on the right, recomposed every frame so a new high score shows at once.
+#include "engines/VBGE.h"
+#include "game/draw/TextLine.h"
+#include "game/state/Game.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr uint32_t kWhite = rgb(255, 255, 255);
+constexpr uint32_t kYellow = rgb(255, 255, 0);
+
+struct HelpLine {
+    int y;
+    const char* text;
+};
+
+constexpr HelpLine kHelp[] = {
+    {200, "F1 - Start Game"},
+    {220, "F2 - Options"},
+    {240, "Esc - Exit Game"},
+    {260, "P - Pause Game"},
+    {280, ""},
+    {300, "Left - Move Left "},
+    {320, "Right - Move Right"},
+    {340, "Up/Space - Jump Up"},
+    {360, "Down - Jump Down"},
+    {380, "Shift/Ctrl - Shoot"},
+};
+
+TextLine& line() {
+    static TextLine text;
+    return text;
+}
+
+}  // namespace
+
+void Game::DrawTitleScreen() {
+    // The picture's own failure has been reported by the engine; this frame is simply not drawn.
+    if (!ShowBitmap(picture(SurfTitle), false)) return;
+    VBGE& ge = graphics();
+    Surface& back = picture(ge.BackBuffer());
+    TextLine& out = line();
+
+    back.setFillColour(0);
+    back.setFillStyle(FillStyle::Transparent);
+    back.setForeColour(kYellow);
+    back.drawBox(5, 155, 200, 420);
+    back.setFont(FontMedium);
+    back.setForeColour(kWhite);
+    back.drawText(10, 160, out.clear().text("Keyboard Help").str());
+    back.setForeColour(kYellow);
+    for (const HelpLine& help : kHelp) back.drawText(10, help.y, out.clear().text(help.text).str());
+
+    back.setForeColour(kYellow);
+    back.drawBox(605, 155, 800, 420);
+    back.setForeColour(kWhite);
+    back.drawText(610, 160, out.clear().text("High Scores").str());
+    back.setForeColour(kYellow);
+    for (int i = 0; i < kHighScoreRows; ++i) {
+        const int y = 200 + 20 * i;
+        // All twenty characters, trailing blanks too; the scores line up at x = 720 regardless.
+        back.drawText(610, y, out.clear().text(HighScores[i].Name).str());
+        back.drawText(720, y, out.clear().number(HighScores[i].Score).str());
+    }
+
+    Surface& primary = picture(ge.PrimarySurface());
+    Rect dest{0, 0, 800, 600};
+    Rect source{0, 0, 800, 600};
+    ge.Blit(primary, dest, back, source, kBltWait);
+}
+
+}  // namespace vorn

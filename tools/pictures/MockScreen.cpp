@@ -1,0 +1,166 @@
+#include "MockScreen.h"
+
+#include <array>
+#include <string>
+
+#include "Paint.h"
+
+namespace vorn::pictures {
+
+namespace {
+
+// A small level in the game's own letters, one string per row of 16 cells.
+constexpr std::array<const char*, 30> kLevel = {
+    "                ", "                ", "                ", "                ", "                ",
+    "   $        C   ", "  GGG     MMMM  ", "                ", "                ", "         ^   $  ",
+    "  $  >      III ", "SSSSSS  IIIII   ", "                ", "                ", "          $  L  ",
+    "     !     BBBBB", "  MMMM          ", "                ", "                ", "  $*         $  ",
+    "BBBB     GGGGGG ", "                ", "                ", "      $      $  ", "    IIIII  SSSS ",
+    "                ", "                ", " $      $     $ ", "                ", "GGGGGGGGGGGGGGGG"};
+
+int codeOf(char c) {
+    switch (c) {
+        case 'G': return 0;
+        case 'S': return 1;
+        case 'M': return 2;
+        case 'B': return 3;
+        case 'I': return 4;
+        case '^': return 10;
+        case '>': return 11;
+        case '!': return 12;
+        case '$': return 13;
+        case '*': return 14;
+        case 'L': return 15;
+        case 'C': return 16;
+        default: return 255;
+    }
+}
+
+const char* itemFile(int code) {
+    switch (code) {
+        case 10: return "HighJump.bmp";
+        case 11: return "ExtraSpeed.bmp";
+        case 12: return "Invulnerable.bmp";
+        case 13: return "Crystal.bmp";
+        case 14: return "Shoot.bmp";
+        case 15: return "ExtraHealth.bmp";
+        default: return "Dovi.bmp";
+    }
+}
+
+cairo_surface_t* surfaceOf(const Picture& p) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, p.width(), p.height());
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const Pixel q = p.at(x, y);
+            *reinterpret_cast<uint32_t*>(data + y * stride + 4 * x) = (q.r << 16) | (q.g << 8) | q.b;
+        }
+    cairo_surface_mark_dirty(s);
+    return s;
+}
+
+void text(cairo_t* cr, double x, double y, double size, uint32_t colour, const std::string& s) {
+    cairo_select_font_face(cr, "Comic Neue", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, size);
+    cairo_font_extents_t fe;
+    cairo_font_extents(cr, &fe);
+    cairo_move_to(cr, x, y + fe.ascent);
+    paint::rgb(cr, colour);
+    cairo_show_text(cr, s.c_str());
+}
+
+void box(cairo_t* cr, double x0, double y0, double x1, double y1) {
+    cairo_rectangle(cr, x0 + 0.5, y0 + 0.5, x1 - x0 - 1, y1 - y0 - 1);
+    paint::rgb(cr, 0xFFFF00);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void MockScreen::blit(Picture& screen, const Picture& src, int sx, int sy, int sw, int sh, int dx, int dy, int dw,
+                      int dh, bool keyed) {
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            const int tx = dx + x, ty = dy + y;
+            if (tx < 0 || ty < 0 || tx >= screen.width() || ty >= screen.height()) continue;
+            const Pixel p = src.at(sx + x * sw / dw, sy + y * sh / dh);
+            if (keyed && toRgb565(p) == 31) continue;
+            screen.set(tx, ty, p);
+        }
+}
+
+Picture MockScreen::compose(int scenery) const {
+    Picture screen(800, 600);
+    const Picture& background = picture("Background.bmp");
+    for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 3; ++r)
+            blit(screen, background, 200 * (scenery - 1), 0, 200, 200, 200 * c, 200 * r, 200, 200, false);
+
+    // Bombs, one of each look, and a shot on its way.
+    blit(screen, picture("NormalBomb.bmp"), 40 * 3, 0, 40, 40, 300, 542, 40, 40, true);
+    blit(screen, picture("NormalBomb.bmp"), 600 - 40 * 9, 0, 40, 40, 560, 182, 40, 40, true);
+    blit(screen, picture("HotBomb.bmp"), 40 * 6, 0, 40, 40, 520, 362, 40, 40, true);
+    blit(screen, picture("HitBomb.bmp"), 40 * 12, 0, 40, 40, 120, 70, 40, 40, true);
+    blit(screen, picture("AmmoBall.bmp"), 20 * 5, 0, 20, 20, 190, 550, 20, 20, true);
+    blit(screen, picture("AmmoBall.bmp"), 300 - 20 * 2, 0, 20, 20, 430, 240, 20, 20, true);
+
+    // Dovi before the platforms, the hero standing (also before them), then the platforms.
+    for (int row = 0; row < 30; ++row)
+        for (int col = 0; col < 16; ++col)
+            if (codeOf(kLevel[row][col]) == 16)
+                blit(screen, picture("Dovi.bmp"), 40 * 5, 0, 40, 35, col * 50 + 5, row * 20 - 7, 40, 35, true);
+    blit(screen, picture("Character.bmp"), 640 - 40 * 2, 36, 40, 36, 105, 546, 40, 36, true);
+    for (int row = 0; row < 30; ++row)
+        for (int col = 0; col < 16; ++col) {
+            const int code = codeOf(kLevel[row][col]);
+            if (code >= 5) continue;
+            const bool leftEmpty = col > 0 && codeOf(kLevel[row][col - 1]) >= 5;
+            const bool rightEmpty = col < 15 && codeOf(kLevel[row][col + 1]) >= 5;
+            const int piece = leftEmpty && !rightEmpty ? 0 : !leftEmpty && rightEmpty ? 100 : 50;
+            blit(screen, picture("Platform.bmp"), piece, 20 * code, 50, 20, 50 * col, 20 * row, 50, 20, true);
+        }
+    // The hero again, jumping, over the platforms.
+    blit(screen, picture("Character.bmp"), 40 * 8, 0, 40, 36, 340, 300, 40, 36, true);
+
+    int frame = 0;
+    for (int row = 0; row < 30; ++row)
+        for (int col = 0; col < 16; ++col) {
+            const int code = codeOf(kLevel[row][col]);
+            if (code < 10 || code > 15) continue;
+            frame = (frame + 5) % 16;
+            blit(screen, picture(itemFile(code)), 40 * frame, 0, 40, 35, col * 50 + 5, row * 20 - 17, 40, 35, true);
+        }
+    blit(screen, picture("BombExit.bmp"), 10, 0, 10, 100, 0, 480, 10, 100, true);
+    blit(screen, picture("BombExit.bmp"), 0, 0, 10, 100, 790, 480, 10, 100, true);
+
+    // Health: the first pose at half size.
+    for (int h = 0; h < 5; ++h) blit(screen, picture("Character.bmp"), 0, 0, 40, 36, 25 * h + 12, 10, 20, 18, true);
+    const char* indicators[4] = {"ExtraSpeed.bmp", "HighJump.bmp", "Invulnerable.bmp", "Shoot.bmp"};
+    for (int k = 0; k < 4; ++k) blit(screen, picture(indicators[k]), 0, 0, 40, 35, 600 + 45 * k, 5, 40, 35, true);
+    return screen;
+}
+
+void MockScreen::draw(cairo_t* cr, double x, double y, int scenery) const {
+    cairo_surface_t* s = surfaceOf(compose(scenery));
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_surface_destroy(s);
+
+    // The game's own lettering and frames, roughly where the game puts them.
+    for (int h = 0; h < 5; ++h) box(cr, 25 * h + 12, 10, 25 * h + 32, 28);
+    text(cr, 12, 32, 21, 0xFFFFFF, "Score: 1280");
+    text(cr, 150, 32, 16, 0xFFFF00, "Level 3: Up the Garden Path");
+    const char* numbers[4] = {"24", "3", "9", "17"};
+    for (int k = 0; k < 4; ++k) {
+        text(cr, 600 + 45 * k + 2, 5 + 21, 11, 0xFFFF00, numbers[k]);
+        box(cr, 600 + 45 * k, 5, 640 + 45 * k, 40);
+    }
+    cairo_restore(cr);
+}
+
+}  // namespace vorn::pictures

@@ -8,8 +8,8 @@
 namespace vorn::sounds {
 
 double pitch(std::string_view name) {
-    // Semitones of C D E F G A B above C.
-    static constexpr int kLetterSemitones[7] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
+    // How far each letter, A to G, lies above C.
+    static constexpr int kLetterSemitones[7] = {9, 11, 0, 2, 4, 5, 7};
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G')
         throw std::invalid_argument("bad note name " + std::string(name));
     int semitone = kLetterSemitones[name[0] - 'A'];

@@ -1,5 +1,5 @@
 // vorn-sounds FOLDER: draws the game's seventeen sound effects and writes them into FOLDER.
-// The same build always writes the same bytes, so the files never need to be kept anywhere.
+// Every run writes the same bytes on any machine, so the files never need to be kept anywhere.
 #include <exception>
 #include <filesystem>
 #include <iostream>

@@ -1,4 +1,5 @@
 // Offering a finished game's score to the ten-row high-score table.
+#include "game/persist/Windows1252.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -13,11 +14,12 @@ void Game::CheckHighScore() {
     HighScores[i].Score = Score;
 
     // The dialog does not show the name passed in; when it fails the row keeps the name it
-    // has after the move.
+    // has after the move. Names are held as UTF-8, so they are cut and padded by characters.
     std::string name = HighScores[i].Name;
     AskForName(name);
-    name.resize(kHighScoreNameLength, ' ');
-    HighScores[i].Name = name;
+    std::string stored(utf8Prefix(name, kHighScoreNameLength));
+    stored.append(kHighScoreNameLength - utf8Length(stored), ' ');
+    HighScores[i].Name = stored;
 }
 
 }  // namespace vorn

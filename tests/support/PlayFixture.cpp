@@ -32,6 +32,8 @@ PlayFixture::PlayFixture(bool devMode) : dir_(true), game(host.platform()) {
     }
     // The tests' own folder goes away with them: the game writes nothing at its end.
     game.abandonWithoutSaving();
+    // The health of a new game; startLevel() does not touch it, as a level start does not.
+    game.Health = 7;
 }
 
 PlayFixture::~PlayFixture() = default;

@@ -71,8 +71,9 @@ void drawTurningParts(cairo_t* cr, BombLook look, const BombColours& c, double a
 }
 
 void drawSpark(cairo_t* cr, double angle, int frame, double size) {
-    const double x = kCentre + std::sin(angle) * (kRadius - 1.5);
-    const double y = kCentre - std::cos(angle) * (kRadius - 1.5);
+    // The spark sits on the fuse holder and stays inside the ball's 40 x 40 frame.
+    const double x = kCentre + std::sin(angle) * (kRadius - 3);
+    const double y = kCentre - std::cos(angle) * (kRadius - 3);
     const double flicker = frame % 2 ? 1.0 : 0.8;
     paint::star(cr, x, y, size * flicker, size * 0.4, 6, frame * 0.4);
     paint::rgb(cr, 0xFFE040);
@@ -92,7 +93,7 @@ void drawBomb(cairo_t* cr, BombLook look, int frame) {
 
     if (look == BombLook::Hit) {
         // The flash bursts out round the ball.
-        paint::star(cr, kCentre, kCentre, 20, 14, 12, angle * 0.5);
+        paint::star(cr, kCentre, kCentre, 19.8, 14, 12, angle * 0.5);
         paint::rgb(cr, 0xFFE060);
         cairo_fill(cr);
     }
@@ -132,7 +133,7 @@ void drawBomb(cairo_t* cr, BombLook look, int frame) {
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
 
-    if (look != BombLook::Normal) drawSpark(cr, angle, frame, look == BombLook::Hit ? 5.5 : 4.5);
+    if (look != BombLook::Normal) drawSpark(cr, angle, frame, 4.2);
     cairo_restore(cr);
 }
 

@@ -45,8 +45,8 @@ HeroPose walkPose(int frame) {
     p.frontLift = 2.6 * std::max(0.0, -std::sin(t));
     p.backLift = 2.6 * std::max(0.0, std::sin(t));
     p.bob = -1.2 * std::abs(std::sin(t));
-    p.frontHandX = 9.5 + 2 * std::cos(t);
-    p.backHandX = 30.5 - 2 * std::cos(t);
+    p.frontHandX = 10 + 1.5 * std::cos(t);
+    p.backHandX = 30 - 1.5 * std::cos(t);
     p.frontHandY = p.backHandY = 27 + p.bob;
     p.tailWave = std::sin(t * 2);
     return p;
@@ -63,9 +63,9 @@ HeroPose heroPose(int pose) {
             p.backFootX = 24.5;
             p.frontLift = 3.5;
             p.backLift = 2;
-            p.frontHandX = 8;
+            p.frontHandX = 8.5;
             p.frontHandY = 15;
-            p.backHandX = 32;
+            p.backHandX = 31.5;
             p.backHandY = 14;
             p.eyes = Eyes::Wide;
             p.lookY = -0.6;
@@ -121,7 +121,7 @@ HeroPose heroPose(int pose) {
             p.mouth = Mouth::Grin;
             break;
         case 16:  // a wave to whoever is watching
-            p.frontHandX = 7.5;
+            p.frontHandX = 8.5;
             p.frontHandY = 13;
             p.eyes = Eyes::Open;
             p.lookX = -0.4;
@@ -176,7 +176,7 @@ void drawTails(cairo_t* cr, const HeroPose& p, double top) {
         const double endY = top + (i ? 6.5 : 0.5) + w * (i ? -1.0 : 1.2);
         cairo_new_path(cr);
         cairo_move_to(cr, 27.5, y0);
-        cairo_curve_to(cr, 30, y0 - 0.5 + w, 31.5, endY + 1.5 - w, 33.6, endY);
+        cairo_curve_to(cr, 30, y0 - 0.5 + w, 31.5, endY + 1.5 - w, 33.2, endY);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         paint::rgb(cr, kOutline);
         cairo_set_line_width(cr, 3.4);

@@ -32,8 +32,12 @@ public:
         const uint8_t* coverage = nullptr;  // width * height bytes, 0..255
     };
     // Glyph of a Windows-1252 character; empty glyph for characters the face lacks.
+    // The glyphs are rendered on first use; a font of size 0 draws nothing.
     const Glyph& glyph(uint8_t ch) const;
     int lineHeight() const;
+    // Renders the glyphs now, so a missing font is reported where the font is made rather
+    // than in the middle of a frame. Throws VornError when no font file can be opened.
+    void load() const;
 
 private:
     struct Cache;

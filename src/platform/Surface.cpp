@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/Error.h"
+#include "platform/Cp1252.h"
 #include "platform/Font.h"
 
 namespace vorn {
@@ -87,7 +88,7 @@ bool Surface::blt(const Rect& destRect, const Surface& src, const Rect& srcRect,
         const uint16_t* in = rowOf(src.surface_, sy);
         uint16_t* out = rowOf(surface_, y);
         if (!stretch && !keyed) {
-            std::memcpy(out + x0, in + srcRect.Left + (x0 - destRect.Left), sizeof(uint16_t) * (x1 - x0));
+            std::memmove(out + x0, in + srcRect.Left + (x0 - destRect.Left), sizeof(uint16_t) * (x1 - x0));
             continue;
         }
         for (int x = x0; x < x1; ++x) {
@@ -127,8 +128,8 @@ void Surface::drawText(int x, int y, const std::string& text) {
     if (!font_) return;
     const uint16_t fore = toRgb565(foreColour_);
     int penX = x;
-    for (unsigned char ch : text) {
-        const Font::Glyph& g = font_->glyph(ch);
+    for (size_t i = 0; i < text.size();) {
+        const Font::Glyph& g = font_->glyph(nextCp1252(text, i));
         for (int gy = 0; gy < g.height; ++gy) {
             const int py = y + g.offsetY + gy;
             if (py < 0 || py >= height()) continue;

@@ -57,7 +57,8 @@ public:
 
     // Outline (x1, y1)-(x2, y2) in the fore colour, the inside filled when the style is solid.
     void drawBox(int x1, int y1, int x2, int y2);
-    // Text with its top-left corner at (x, y), transparent background, current font and colour.
+    // UTF-8 text with its top-left corner at (x, y), transparent background, current font and
+    // colour. Characters outside Windows-1252 show as '?'.
     void drawText(int x, int y, const std::string& text);
 
     SDL_Surface* sdl() const { return surface_; }

@@ -2,6 +2,7 @@
 // 16-bit colour key really sees, backgrounds that repeat without seams, full-screen pictures
 // that leave room for the game's text, and a generator that always writes the same bytes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "PicturesRaw.h"
@@ -25,21 +25,30 @@ namespace fs = std::filesystem;
 struct Layout {
     const char* name;
     int width, height;
-    bool sprite;       // drawn with the colour key
+    bool sprite;         // drawn with the colour key
     bool cutOut = true;  // and has transparent parts
 };
 
 // Background.bmp is a strip of at least ten tiles; it is checked on its own below.
 constexpr Layout kLayouts[] = {
-    {"Loading.bmp", 800, 600, false},     {"GetReady.bmp", 800, 600, false},
-    {"Congrat.bmp", 800, 600, false},     {"GameOver.bmp", 800, 600, false},
-    {"Title.bmp", 800, 600, false},       {"Platform.bmp", 150, 100, true},
-    {"Character.bmp", 680, 72, true},     {"Invulnerable.bmp", 640, 35, true},
-    {"Crystal.bmp", 640, 35, true},       {"HighJump.bmp", 640, 35, true},
-    {"ExtraSpeed.bmp", 640, 35, true},    {"ExtraHealth.bmp", 640, 35, true},
-    {"Dovi.bmp", 640, 35, true},          {"Shoot.bmp", 640, 35, true},
-    {"NormalBomb.bmp", 640, 40, true},    {"HotBomb.bmp", 640, 40, true},
-    {"HitBomb.bmp", 640, 40, true},       {"AmmoBall.bmp", 320, 20, true},
+    {"Loading.bmp", 800, 600, false},
+    {"GetReady.bmp", 800, 600, false},
+    {"Congrat.bmp", 800, 600, false},
+    {"GameOver.bmp", 800, 600, false},
+    {"Title.bmp", 800, 600, false},
+    {"Platform.bmp", 150, 100, true},
+    {"Character.bmp", 680, 72, true},
+    {"Invulnerable.bmp", 640, 35, true},
+    {"Crystal.bmp", 640, 35, true},
+    {"HighJump.bmp", 640, 35, true},
+    {"ExtraSpeed.bmp", 640, 35, true},
+    {"ExtraHealth.bmp", 640, 35, true},
+    {"Dovi.bmp", 640, 35, true},
+    {"Shoot.bmp", 640, 35, true},
+    {"NormalBomb.bmp", 640, 40, true},
+    {"HotBomb.bmp", 640, 40, true},
+    {"HitBomb.bmp", 640, 40, true},
+    {"AmmoBall.bmp", 320, 20, true},
     {"BombExit.bmp", 20, 100, true, false},
 };
 

@@ -35,7 +35,8 @@ public:
     static RawPicture read(const std::string& name) {
         RawPicture p;
         std::ifstream file(binDir() + "/" + name, std::ios::binary);
-        const std::vector<uint8_t> in((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::vector<uint8_t> in((std::istreambuf_iterator<char>(file)),
+                                      std::istreambuf_iterator<char>());
         auto u32 = [&](size_t at) {
             return static_cast<uint32_t>(in[at] | (in[at + 1] << 8) | (in[at + 2] << 16)) |
                    (static_cast<uint32_t>(in[at + 3]) << 24);
@@ -62,7 +63,8 @@ public:
         for (int y = 0; y < h; ++y) {
             const size_t row = offset + static_cast<size_t>(h - 1 - y) * stride;
             for (int x = 0; x < w; ++x)
-                p.pixels[static_cast<size_t>(y) * w + x] = {in[row + 3 * x + 2], in[row + 3 * x + 1], in[row + 3 * x]};
+                p.pixels[static_cast<size_t>(y) * w + x] = {in[row + 3 * x + 2], in[row + 3 * x + 1],
+                                                            in[row + 3 * x]};
         }
         return p;
     }

@@ -26,16 +26,6 @@ double overlap(const RawPicture& a, const RawPicture& b) {
     return either ? static_cast<double>(both) / either : 1.0;
 }
 
-double difference(const RawPicture& a, const RawPicture& b) {
-    double sum = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) {
-        const Rgb p = a.pixels[i].transparent() ? Rgb{128, 128, 128} : a.pixels[i];
-        const Rgb q = b.pixels[i].transparent() ? Rgb{128, 128, 128} : b.pixels[i];
-        sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
-    }
-    return sum / a.pixels.size();
-}
-
 Rgb meanColour(const RawPicture& p) {
     long r = 0, g = 0, b = 0, n = 0;
     for (const Rgb& c : p.pixels)
@@ -47,6 +37,34 @@ std::vector<RawPicture> framesOf(const RawPicture& sheet, int w, int h) {
     std::vector<RawPicture> frames;
     for (int x = 0; x + w <= sheet.width; x += w) frames.push_back(sheet.crop(x, 0, w, h));
     return frames;
+}
+
+// How far `to` is from `from` turned clockwise by `degrees` about its centre.
+double turnedDifference(const RawPicture& from, const RawPicture& to, double degrees) {
+    const double c = from.width / 2.0, a = -degrees * 3.14159265358979 / 180;
+    const Rgb grey{128, 128, 128};
+    double sum = 0;
+    for (int y = 0; y < to.height; ++y)
+        for (int x = 0; x < to.width; ++x) {
+            const double dx = x + 0.5 - c, dy = y + 0.5 - c;
+            const int sx = static_cast<int>(std::floor(c + dx * std::cos(a) - dy * std::sin(a)));
+            const int sy = static_cast<int>(std::floor(c + dx * std::sin(a) + dy * std::cos(a)));
+            const bool inside = sx >= 0 && sy >= 0 && sx < from.width && sy < from.height;
+            const Rgb p = inside && from.painted(sx, sy) ? from.at(sx, sy) : grey;
+            const Rgb q = to.painted(x, y) ? to.at(x, y) : grey;
+            sum += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b);
+        }
+    return sum / (to.width * to.height);
+}
+
+// Each frame is the one before it turned a sixteenth of a turn clockwise, the last one
+// leading back into the first: read the other way, the strip turns anticlockwise.
+void expectClockwiseTurn(const std::vector<RawPicture>& frames) {
+    for (size_t f = 0; f < frames.size(); ++f) {
+        const RawPicture& next = frames[(f + 1) % frames.size()];
+        EXPECT_LT(turnedDifference(frames[f], next, 22.5), turnedDifference(frames[f], next, -22.5))
+            << "frame " << f << " to the next does not turn clockwise";
+    }
 }
 
 TEST(Platforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
@@ -69,9 +87,11 @@ TEST(Platforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
         }
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 7; ++x) EXPECT_FALSE(left.painted(x, y)) << "left end reaches out to " << x;
-            for (int x = 43; x < 50; ++x) EXPECT_FALSE(right.painted(x, y)) << "right end reaches out to " << x;
+            for (int x = 43; x < 50; ++x)
+                EXPECT_FALSE(right.painted(x, y)) << "right end reaches out to " << x;
         }
-        for (int x = 0; x < 50; ++x) EXPECT_TRUE(middle.painted(x, (top + bottom) / 2)) << "gap in the middle at " << x;
+        for (int x = 0; x < 50; ++x)
+            EXPECT_TRUE(middle.painted(x, (top + bottom) / 2)) << "gap in the middle at " << x;
         // Every join (end to middle, middle to middle, middle to end, end to end) steps no more
         // than the pieces do between their own neighbouring columns.
         double largest = 0;
@@ -84,7 +104,8 @@ TEST(Platforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
                 }
                 largest = std::max(largest, step);
             }
-        for (auto [a, b] : {std::pair{&left, &middle}, {&middle, &middle}, {&middle, &right}, {&left, &right}}) {
+        for (auto [a, b] :
+             {std::pair{&left, &middle}, {&middle, &middle}, {&middle, &right}, {&left, &right}}) {
             double step = 0;
             for (int y = top; y <= bottom; ++y) {
                 const Rgb p = a->at(49, y), q = b->at(0, y);
@@ -170,7 +191,50 @@ TEST(Items, SheetsAnimateAndNoTwoItemsShareAShape) {
     }
     for (size_t a = 0; a < firsts.size(); ++a)
         for (size_t b = a + 1; b < firsts.size(); ++b)
-            EXPECT_LT(overlap(firsts[a], firsts[b]), 0.8) << names[a] << " and " << names[b] << " share an outline";
+            EXPECT_LT(overlap(firsts[a], firsts[b]), 0.8)
+                << names[a] << " and " << names[b] << " share an outline";
+}
+
+TEST(Items, DoviStandsOnThePlatformBelowHer) {
+    // Her picture sits 10 pixels lower than other items, so the top of the platform under her
+    // cell is her picture's row 29; the platform is drawn after her and hides her soles.
+    const auto frames = framesOf(RawPicture::read("Dovi.bmp"), 40, 35);
+    for (int f = 0; f < 16; ++f) {
+        int lowest = -1;
+        for (int y = 0; y < 35; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (frames[f].painted(x, y)) lowest = y;
+        EXPECT_GE(lowest, 28) << "floating in frame " << f;
+        EXPECT_LE(lowest, 32) << "sunk into the platform in frame " << f;
+    }
+}
+
+TEST(Sprites, EverySpriteStandsOutOnEveryBackgroundTile) {
+    struct Sample {
+        const char* name;
+        int x, y, w, h;
+    };
+    const Sample samples[] = {
+        {"Platform.bmp", 50, 0, 50, 20},  {"Platform.bmp", 50, 20, 50, 20}, {"Platform.bmp", 50, 40, 50, 20},
+        {"Platform.bmp", 50, 60, 50, 20}, {"Platform.bmp", 50, 80, 50, 20}, {"NormalBomb.bmp", 0, 0, 40, 40},
+        {"HotBomb.bmp", 0, 0, 40, 40},    {"Crystal.bmp", 0, 0, 40, 35},    {"Character.bmp", 80, 0, 40, 36},
+        {"Dovi.bmp", 0, 0, 40, 35},       {"AmmoBall.bmp", 0, 0, 20, 20},
+    };
+    const RawPicture strip = RawPicture::read("Background.bmp");
+    for (int t = 0; t < strip.width / 200; ++t) {
+        RawPicture tile = strip.crop(200 * t, 0, 200, 200);
+        long r = 0, g = 0, b = 0;
+        for (const Rgb& c : tile.pixels) r += c.r, g += c.g, b += c.b;
+        const Rgb ground{static_cast<int>(r / 40000), static_cast<int>(g / 40000),
+                         static_cast<int>(b / 40000)};
+        for (const Sample& s : samples) {
+            const Rgb m = meanColour(RawPicture::read(s.name).crop(s.x, s.y, s.w, s.h));
+            const int d = std::abs(m.r - ground.r) + std::abs(m.g - ground.g) + std::abs(m.b - ground.b);
+            EXPECT_GE(d, 80) << s.name << " at " << s.x << "," << s.y << " on tile " << t + 1;
+            EXPECT_GE(m.luma(), ground.luma() + 25)
+                << s.name << " at " << s.x << "," << s.y << " on tile " << t + 1;
+        }
+    }
 }
 
 TEST(Bombs, EachLookRollsOneFullTurnAndTheThreeLooksDiffer) {
@@ -179,19 +243,17 @@ TEST(Bombs, EachLookRollsOneFullTurnAndTheThreeLooksDiffer) {
         SCOPED_TRACE(name);
         const auto frames = framesOf(RawPicture::read(name), 40, 40);
         ASSERT_EQ(frames.size(), 16u);
-        double largestStep = 0;
         for (int f = 0; f < 16; ++f) {
-            for (int g = f + 1; g < 16; ++g) EXPECT_FALSE(sameFrame(frames[f], frames[g])) << f << " and " << g;
+            for (int g = f + 1; g < 16; ++g)
+                EXPECT_FALSE(sameFrame(frames[f], frames[g])) << f << " and " << g;
             for (int y = 0; y < 40; ++y)
                 for (int x = 0; x < 40; ++x)
                     if (std::hypot(x + 0.5 - 20, y + 0.5 - 20) > 20.5) {
                         EXPECT_FALSE(frames[f].painted(x, y)) << "not a ball at " << x << "," << y;
                     }
             EXPECT_GT(frames[f].paintedCount(), 1000);
-            if (f < 15) largestStep = std::max(largestStep, difference(frames[f], frames[f + 1]));
         }
-        // The last frame turns on into the first, as smoothly as any other step.
-        EXPECT_LE(difference(frames[15], frames[0]), largestStep * 1.25);
+        expectClockwiseTurn(frames);
         looks.push_back(meanColour(frames[0]));
     }
     auto luma = [](Rgb c) { return c.luma(); };
@@ -207,6 +269,7 @@ TEST(Shots, TheBallSpinsAndTheTwoGatesAreMirrorImages) {
         EXPECT_GT(frames[f].paintedCount(), 100);
         EXPECT_FALSE(sameFrame(frames[f], frames[(f + 1) % 16])) << f;
     }
+    expectClockwiseTurn(frames);
     const RawPicture gates = RawPicture::read("BombExit.bmp");
     ASSERT_EQ(gates.width, 20);
     for (int y = 0; y < 100; ++y) {

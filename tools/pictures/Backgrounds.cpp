@@ -180,12 +180,14 @@ void cave(Canvas& canvas, const Palette& p, uint32_t seed) {
         const double edge = 1 - smooth(0.0, 2.2, d2 - d1);
         const double ramp = std::clamp(d1 / 30.0, 0.0, 1.0);
         uint32_t c = paint::mix(p.deep, p.mid, facet * 0.7 * (1 - ramp * 0.5) + haze.fractal(x, y, 3) * 0.25);
-        return paint::mix(c, p.light, edge * 0.45);
+        return paint::mix(c, p.light, edge * 0.32);
     });
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 4; ++i) {
         const double x = unit(seed, 900 + i) * kT, y = unit(seed, 910 + i) * kT;
-        wrapped(cr, [&] { paint::glint(cr, x, y, 3 + unit(seed, 920 + i) * 2, paint::mix(p.light, p.accent, 0.5)); });
+        wrapped(cr, [&] {
+            paint::glint(cr, x, y, 3 + unit(seed, 920 + i) * 2, paint::mix(p.light, p.accent, 0.5));
+        });
     }
 }
 

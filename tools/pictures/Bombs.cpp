@@ -19,19 +19,23 @@ struct BombColours {
 
 BombColours coloursOf(BombLook look) {
     switch (look) {
-        case BombLook::Hot: return {0xFFC070, 0xD8381A, 0x5A0C06, 0x7A1808, 0xFFD040, 0x2A0604};
-        case BombLook::Hit: return {0xFFFFFF, 0xFFF6B0, 0xF0A030, 0xFFD060, 0xFFFFFF, 0x8A3A08};
-        case BombLook::Normal: break;
+        case BombLook::Hot:
+            return {0xFFC070, 0xD8381A, 0x5A0C06, 0x7A1808, 0xFFD040, 0x2A0604};
+        case BombLook::Hit:
+            return {0xFFFFFF, 0xFFF6B0, 0xF0A030, 0xFFD060, 0xFFFFFF, 0x8A3A08};
+        case BombLook::Normal:
+            break;
     }
-    return {0x8A90A0, 0x3A3E4C, 0x141620, 0x22242E, 0xA8ACB8, 0x08080C};
+    return {0xC8CCD8, 0x646A7C, 0x2C2E38, 0x2A2C36, 0xD8DCE4, 0x0A0A10};
 }
 
 void setBodyGradient(cairo_t* cr, const BombColours& c) {
     auto stop = [](cairo_pattern_t* p, double at, uint32_t colour) {
-        cairo_pattern_add_color_stop_rgb(p, at, ((colour >> 16) & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                                         (colour & 0xFF) / 255.0);
+        cairo_pattern_add_color_stop_rgb(p, at, ((colour >> 16) & 0xFF) / 255.0,
+                                         ((colour >> 8) & 0xFF) / 255.0, (colour & 0xFF) / 255.0);
     };
-    cairo_pattern_t* p = cairo_pattern_create_radial(kCentre - 6, kCentre - 7, 1, kCentre, kCentre, kRadius + 1);
+    cairo_pattern_t* p =
+        cairo_pattern_create_radial(kCentre - 6, kCentre - 7, 1, kCentre, kCentre, kRadius + 1);
     stop(p, 0, c.light);
     stop(p, 0.45, c.body);
     stop(p, 1, c.rim);

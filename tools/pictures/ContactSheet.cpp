@@ -40,7 +40,8 @@ cairo_surface_t* surfaceOf(const Picture& p, bool keyed) {
 class Sheet {
 public:
     Sheet(int height)
-        : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, height)), cr_(cairo_create(surface_)) {
+        : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, height)),
+          cr_(cairo_create(surface_)) {
         paint::rgb(cr_, 0x1C1C22);
         cairo_paint(cr_);
     }
@@ -103,18 +104,30 @@ int makeSheet(const std::string& out, const std::string& folder) {
     }
     auto get = [&](const std::string& name) -> const Picture& { return pictures.at(name); };
 
-    Sheet sheet(3900);
+    Sheet sheet(4420);
     double y = kMargin + 20;
     sheet.label(kMargin, y, "Vorn! pictures", 26);
     y += 30;
 
-    // Two play screens, on the first and the fourth scenery.
+    // Two play screens, on the first and the third scenery.
     const vorn::pictures::MockScreen mock(pictures);
     sheet.label(kMargin, y + 14, "Play screen, tile 1");
-    sheet.label(kMargin + 830, y + 14, "Play screen, tile 4");
+    sheet.label(kMargin + 830, y + 14, "Play screen, tile 3");
     mock.draw(sheet.cr(), kMargin, y + 24, 1);
-    mock.draw(sheet.cr(), kMargin + 830, y + 24, 4);
+    mock.draw(sheet.cr(), kMargin + 830, y + 24, 3);
     y += 24 + 600 + 20;
+
+    // The same screen over every tile, small, to see that everything stands out everywhere.
+    sheet.label(kMargin, y + 14, "Play screen on every tile (two fifths of its size)");
+    y += 24;
+    for (int n = 1; n <= 10; ++n) {
+        cairo_save(sheet.cr());
+        cairo_translate(sheet.cr(), kMargin + ((n - 1) % 5) * 330, y + ((n - 1) / 5) * 250);
+        cairo_scale(sheet.cr(), 0.4, 0.4);
+        mock.draw(sheet.cr(), 0, 0, n);
+        cairo_restore(sheet.cr());
+    }
+    y += 2 * 250 + 10;
 
     // Background tiles, each laid two by two at half size so a seam would show.
     sheet.label(kMargin, y + 14, "Background.bmp: ten tiles, each repeated 2 x 2 at half size");

@@ -23,9 +23,9 @@ enum class Eyes { Open, Closed, Happy, Wide };
 enum class Mouth { Smile, Open, Yawn, Grin, Flat };
 
 struct HeroPose {
-    double bob = 0;        // body up (negative) or down
-    double stretch = 0;    // extra body height, upwards
-    double widen = 0;      // extra body width
+    double bob = 0;      // body up (negative) or down
+    double stretch = 0;  // extra body height, upwards
+    double widen = 0;    // extra body width
     double frontFootX = 15, backFootX = 25;
     double frontLift = 0, backLift = 0;
     double frontHandX = 11, frontHandY = 27;
@@ -84,7 +84,9 @@ HeroPose heroPose(int pose) {
             p.mouth = Mouth::Flat;
             p.lookY = 0.8;
             break;
-        case 10: p.eyes = Eyes::Closed; break;
+        case 10:
+            p.eyes = Eyes::Closed;
+            break;
         case 11:  // a glance back over the shoulder
             p.lookX = 1.4;
             p.mouth = Mouth::Flat;
@@ -127,7 +129,8 @@ HeroPose heroPose(int pose) {
             p.lookX = -0.4;
             p.mouth = Mouth::Grin;
             break;
-        default: break;
+        default:
+            break;
     }
     return p;
 }
@@ -233,8 +236,12 @@ void drawMouth(cairo_t* cr, const HeroPose& p, double cy) {
             cairo_set_line_width(cr, 1.3);
             cairo_stroke(cr);
             break;
-        case Mouth::Open: paint::ellipse(cr, x, cy + 0.6, 1.5, 1.8); break;
-        case Mouth::Yawn: paint::ellipse(cr, x + 0.3, cy + 0.6, 2.4, 2.7); break;
+        case Mouth::Open:
+            paint::ellipse(cr, x, cy + 0.6, 1.5, 1.8);
+            break;
+        case Mouth::Yawn:
+            paint::ellipse(cr, x + 0.3, cy + 0.6, 2.4, 2.7);
+            break;
         case Mouth::Grin:
             cairo_move_to(cr, x - 3, cy - 0.6);
             cairo_curve_to(cr, x - 1.6, cy + 3.2, x + 1.8, cy + 3.2, x + 3, cy - 0.6);

@@ -100,8 +100,10 @@ void drawHighJump(cairo_t* cr, int frame) {
         for (int i = 0; i <= 2 * turns; ++i) {
             const double y = base - height * i / (2 * turns);
             const double x = i % 2 ? 28 : 12;
-            if (i == 0) cairo_move_to(cr, 13, y);
-            else cairo_line_to(cr, x, y);
+            if (i == 0)
+                cairo_move_to(cr, 13, y);
+            else
+                cairo_line_to(cr, x, y);
         }
         paint::rgb(cr, pass ? 0xD6DAE2 : 0x2A2E3A);
         cairo_set_line_width(cr, pass ? 1.6 : 3.6);
@@ -296,13 +298,27 @@ void drawShoot(cairo_t* cr, int frame) {
 
 void drawItem(cairo_t* cr, ItemKind kind, int frame) {
     switch (kind) {
-        case ItemKind::Crystal: drawCrystal(cr, frame); break;
-        case ItemKind::HighJump: drawHighJump(cr, frame); break;
-        case ItemKind::ExtraSpeed: drawExtraSpeed(cr, frame); break;
-        case ItemKind::Invulnerable: drawInvulnerable(cr, frame); break;
-        case ItemKind::ExtraHealth: drawExtraHealth(cr, frame); break;
-        case ItemKind::Shoot: drawShoot(cr, frame); break;
-        case ItemKind::Dovi: drawDovi(cr, frame); break;
+        case ItemKind::Crystal:
+            drawCrystal(cr, frame);
+            break;
+        case ItemKind::HighJump:
+            drawHighJump(cr, frame);
+            break;
+        case ItemKind::ExtraSpeed:
+            drawExtraSpeed(cr, frame);
+            break;
+        case ItemKind::Invulnerable:
+            drawInvulnerable(cr, frame);
+            break;
+        case ItemKind::ExtraHealth:
+            drawExtraHealth(cr, frame);
+            break;
+        case ItemKind::Shoot:
+            drawShoot(cr, frame);
+            break;
+        case ItemKind::Dovi:
+            drawDovi(cr, frame);
+            break;
     }
 }
 

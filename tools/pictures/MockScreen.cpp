@@ -20,31 +20,51 @@ constexpr std::array<const char*, 30> kLevel = {
 
 int codeOf(char c) {
     switch (c) {
-        case 'G': return 0;
-        case 'S': return 1;
-        case 'M': return 2;
-        case 'B': return 3;
-        case 'I': return 4;
-        case '^': return 10;
-        case '>': return 11;
-        case '!': return 12;
-        case '$': return 13;
-        case '*': return 14;
-        case 'L': return 15;
-        case 'C': return 16;
-        default: return 255;
+        case 'G':
+            return 0;
+        case 'S':
+            return 1;
+        case 'M':
+            return 2;
+        case 'B':
+            return 3;
+        case 'I':
+            return 4;
+        case '^':
+            return 10;
+        case '>':
+            return 11;
+        case '!':
+            return 12;
+        case '$':
+            return 13;
+        case '*':
+            return 14;
+        case 'L':
+            return 15;
+        case 'C':
+            return 16;
+        default:
+            return 255;
     }
 }
 
 const char* itemFile(int code) {
     switch (code) {
-        case 10: return "HighJump.bmp";
-        case 11: return "ExtraSpeed.bmp";
-        case 12: return "Invulnerable.bmp";
-        case 13: return "Crystal.bmp";
-        case 14: return "Shoot.bmp";
-        case 15: return "ExtraHealth.bmp";
-        default: return "Dovi.bmp";
+        case 10:
+            return "HighJump.bmp";
+        case 11:
+            return "ExtraSpeed.bmp";
+        case 12:
+            return "Invulnerable.bmp";
+        case 13:
+            return "Crystal.bmp";
+        case 14:
+            return "Shoot.bmp";
+        case 15:
+            return "ExtraHealth.bmp";
+        default:
+            return "Dovi.bmp";
     }
 }
 
@@ -80,8 +100,8 @@ void box(cairo_t* cr, double x0, double y0, double x1, double y1) {
 
 }  // namespace
 
-void MockScreen::blit(Picture& screen, const Picture& src, int sx, int sy, int sw, int sh, int dx, int dy, int dw,
-                      int dh, bool keyed) {
+void MockScreen::blit(Picture& screen, const Picture& src, int sx, int sy, int sw, int sh, int dx, int dy,
+                      int dw, int dh, bool keyed) {
     for (int y = 0; y < dh; ++y)
         for (int x = 0; x < dw; ++x) {
             const int tx = dx + x, ty = dy + y;
@@ -111,7 +131,8 @@ Picture MockScreen::compose(int scenery) const {
     for (int row = 0; row < 30; ++row)
         for (int col = 0; col < 16; ++col)
             if (codeOf(kLevel[row][col]) == 16)
-                blit(screen, picture("Dovi.bmp"), 40 * 5, 0, 40, 35, col * 50 + 5, row * 20 - 7, 40, 35, true);
+                blit(screen, picture("Dovi.bmp"), 40 * 5, 0, 40, 35, col * 50 + 5, row * 20 - 7, 40, 35,
+                     true);
     blit(screen, picture("Character.bmp"), 640 - 40 * 2, 36, 40, 36, 105, 546, 40, 36, true);
     for (int row = 0; row < 30; ++row)
         for (int col = 0; col < 16; ++col) {
@@ -131,15 +152,18 @@ Picture MockScreen::compose(int scenery) const {
             const int code = codeOf(kLevel[row][col]);
             if (code < 10 || code > 15) continue;
             frame = (frame + 5) % 16;
-            blit(screen, picture(itemFile(code)), 40 * frame, 0, 40, 35, col * 50 + 5, row * 20 - 17, 40, 35, true);
+            blit(screen, picture(itemFile(code)), 40 * frame, 0, 40, 35, col * 50 + 5, row * 20 - 17, 40, 35,
+                 true);
         }
     blit(screen, picture("BombExit.bmp"), 10, 0, 10, 100, 0, 480, 10, 100, true);
     blit(screen, picture("BombExit.bmp"), 0, 0, 10, 100, 790, 480, 10, 100, true);
 
     // Health: the first pose at half size.
-    for (int h = 0; h < 5; ++h) blit(screen, picture("Character.bmp"), 0, 0, 40, 36, 25 * h + 12, 10, 20, 18, true);
+    for (int h = 0; h < 5; ++h)
+        blit(screen, picture("Character.bmp"), 0, 0, 40, 36, 25 * h + 12, 10, 20, 18, true);
     const char* indicators[4] = {"ExtraSpeed.bmp", "HighJump.bmp", "Invulnerable.bmp", "Shoot.bmp"};
-    for (int k = 0; k < 4; ++k) blit(screen, picture(indicators[k]), 0, 0, 40, 35, 600 + 45 * k, 5, 40, 35, true);
+    for (int k = 0; k < 4; ++k)
+        blit(screen, picture(indicators[k]), 0, 0, 40, 35, 600 + 45 * k, 5, 40, 35, true);
     return screen;
 }
 

@@ -24,8 +24,8 @@ private:
     const Picture& picture(const std::string& name) const { return pictures_.at(name); }
     // Copies src's rectangle to the screen, stretched when the sizes differ, skipping the
     // key colour when keyed, as the game's copies do.
-    static void blit(Picture& screen, const Picture& src, int sx, int sy, int sw, int sh, int dx, int dy, int dw,
-                     int dh, bool keyed);
+    static void blit(Picture& screen, const Picture& src, int sx, int sy, int sw, int sh, int dx, int dy,
+                     int dw, int dh, bool keyed);
     Picture compose(int scenery) const;
 
     const std::map<std::string, Picture>& pictures_;

@@ -16,7 +16,8 @@ uint32_t hash(uint32_t seed, uint32_t index) {
 
 double unit(uint32_t seed, uint32_t index) { return (hash(seed, index) >> 8) / 16777216.0; }
 
-PeriodicNoise::PeriodicNoise(uint32_t seed, int cells, double step) : seed_(seed), cells_(cells), step_(step) {}
+PeriodicNoise::PeriodicNoise(uint32_t seed, int cells, double step)
+    : seed_(seed), cells_(cells), step_(step) {}
 
 double PeriodicNoise::lattice(int ix, int iy, int cells, uint32_t seed) const {
     const int wx = ((ix % cells) + cells) % cells;

@@ -42,8 +42,11 @@ void drawGrass(cairo_t* cr) {
     cairo_save(cr);
     cairo_clip(cr);
     everyCell([&](double x0) {
-        for (auto [px, py, r] : {std::array{8.0, 12.0, 1.6}, {21.0, 14.5, 1.2}, {33.0, 11.5, 1.9},
-                                 {44.0, 15.0, 1.3}, {27.0, 9.5, 1.0}}) {
+        for (auto [px, py, r] : {std::array{8.0, 12.0, 1.6},
+                                 {21.0, 14.5, 1.2},
+                                 {33.0, 11.5, 1.9},
+                                 {44.0, 15.0, 1.3},
+                                 {27.0, 9.5, 1.0}}) {
             paint::ellipse(cr, x0 + px, py, r * 1.3, r);
             paint::rgb(cr, 0xB89070);
             cairo_fill(cr);
@@ -145,8 +148,10 @@ void drawSpring(cairo_t* cr) {
             cairo_new_path(cr);
             for (int i = 0; i <= 4; ++i) {
                 const double y = 14.5 - i * 1.6, x = cx + (i % 2 ? 3.5 : -3.5);
-                if (i == 0) cairo_move_to(cr, cx - 3.5, y);
-                else cairo_line_to(cr, x, y);
+                if (i == 0)
+                    cairo_move_to(cr, cx - 3.5, y);
+                else
+                    cairo_line_to(cr, x, y);
             }
             cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
             paint::rgb(cr, 0xE4E8F0);

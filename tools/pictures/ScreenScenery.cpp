@@ -47,7 +47,8 @@ void hills(cairo_t* cr, double baseY, double height, uint32_t colour, uint32_t s
     cairo_move_to(cr, 0, 600);
     const double p1 = unit(seed, 1) * 6, p2 = unit(seed, 2) * 6;
     for (int x = 0; x <= 800; x += 4) {
-        const double y = baseY - height * (0.55 + 0.3 * std::sin(x / 97.0 + p1) + 0.15 * std::sin(x / 41.0 + p2));
+        const double y =
+            baseY - height * (0.55 + 0.3 * std::sin(x / 97.0 + p1) + 0.15 * std::sin(x / 41.0 + p2));
         cairo_line_to(cr, x, y);
     }
     cairo_line_to(cr, 800, 600);

@@ -103,7 +103,8 @@ Picture makeCongratScreen() {
     groundRow(cr, 540);
     hero(cr, 16, 250, 396, 4, true);
     dovi(cr, 4, 410, 402, 4, true);
-    for (int i = 0; i < 6; ++i) item(cr, ItemKind::Crystal, i * 2, 60 + i * 130 + (i > 2 ? 40 : 0), 250 + (i % 2) * 40, 1.2);
+    for (int i = 0; i < 6; ++i)
+        item(cr, ItemKind::Crystal, i * 2, 60 + i * 130 + (i > 2 ? 40 : 0), 250 + (i % 2) * 40, 1.2);
     return canvas.toOpaque();
 }
 

@@ -138,10 +138,10 @@ void overwriteFileStart(const std::string& name, std::string_view head) {
     hidden += ".XXXXXX";
     TemporaryFile temporary((folder / hidden).string());
     if (exists) {
-        fchmod(temporary.fd(), old.st_mode & 07777);
         if (fchown(temporary.fd(), old.st_uid, old.st_gid) != 0) {
             // Another owner can only be kept by the superuser; the file is ours then.
         }
+        fchmod(temporary.fd(), old.st_mode & 07777);
     } else {
         fchmod(temporary.fd(), newFileMode());
     }

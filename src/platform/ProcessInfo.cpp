@@ -1,0 +1,29 @@
+#include "platform/ProcessInfo.h"
+
+#include "core/Error.h"
+
+namespace vorn {
+
+std::filesystem::path programFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) throw VornError(kErrPathAccess, "The program's folder cannot be found (" + ec.message() + ")");
+    return exe.parent_path();
+}
+
+void enterProgramFolder() {
+    std::error_code ec;
+    std::filesystem::current_path(programFolder(), ec);
+    if (ec) throw VornError(kErrPathAccess, "The program's folder cannot be entered (" + ec.message() + ")");
+}
+
+std::string commandLine(int argc, const char* const* argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+}  // namespace vorn

@@ -1,0 +1,17 @@
+// What the program knows of its own process: the folder it was started from and the text of
+// its command line.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vorn {
+
+// The folder that holds the running executable; throws VornError when it cannot be found.
+std::filesystem::path programFolder();
+// Makes the program's folder the current folder, so the data files open by their bare names.
+void enterProgramFolder();
+// The arguments after the program's name joined by single blanks, as one command-line text.
+std::string commandLine(int argc, const char* const* argv);
+
+}  // namespace vorn

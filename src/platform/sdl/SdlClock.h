@@ -1,0 +1,16 @@
+// Time for the frame pacing: a 32-bit millisecond count since the machine started, which
+// wraps as the original's did, and a sleep that gives the processor away.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class SdlClock : public Clock {
+public:
+    uint32_t milliseconds() override;
+    void sleep(uint32_t ms) override;
+    uint64_t seedFromTime() override;
+};
+
+}  // namespace vorn

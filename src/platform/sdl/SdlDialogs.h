@@ -1,0 +1,49 @@
+// Modal dialogs drawn with Dear ImGui over the last game frame. The dialog's form gives the
+// caption, the client size and the controls in twips; the player works them with the mouse,
+// Tab and Shift+Tab (tab order), Space (the focused button or check box) and Enter (the
+// default button). Escape does nothing; the frame's close box and closing the game window
+// end the showing without a click.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class SdlWindow;
+class SdlDisplay;
+
+class SdlDialogs : public DialogRunner {
+public:
+    SdlDialogs(SdlWindow& window, SdlDisplay& display);
+    ~SdlDialogs() override;
+    SdlDialogs(const SdlDialogs&) = delete;
+    SdlDialogs& operator=(const SdlDialogs&) = delete;
+
+    void runModal(Dialog& dialog) override;
+
+    // Called after every frame of a showing with the frame's number from 1; the tests feed
+    // their input through it.
+    std::function<void(int frame)> afterFrame;
+
+private:
+    struct Showing;
+    void start();
+    void fitTo(float scale);
+    void takeInput(Showing& showing);
+    void drawFrame(Showing& showing);
+    void drawControls(Showing& showing, float scale, float titleHeight);
+    void carryOut(Showing& showing);
+
+    SdlWindow& window_;
+    SdlDisplay& display_;
+    bool started_ = false;
+    float fittedScale_ = 0;
+    std::string fontPath_;
+    int fontIndex_ = 0;
+    int frames_ = 0;
+};
+
+}  // namespace vorn

@@ -1,0 +1,43 @@
+// The display over SDL: the primary surface is uploaded to a streaming texture and shown
+// scaled to fit the window with its 4:3 shape kept, black bars around it.
+#pragma once
+
+#include <SDL.h>
+
+#include "platform/Platform.h"
+
+namespace vorn {
+
+class SdlWindow;
+
+class SdlDisplay : public Display {
+public:
+    explicit SdlDisplay(SdlWindow& window);
+    ~SdlDisplay() override;
+    SdlDisplay(const SdlDisplay&) = delete;
+    SdlDisplay& operator=(const SdlDisplay&) = delete;
+
+    void open(int width, int height, int bitsPerPixel) override;
+    void close() override;
+    SurfaceRef primary() override { return primary_; }
+    SurfaceRef backBuffer() override { return back_; }
+    void presentPrimary() override;
+
+    // Where the picture lies in the window's pixels.
+    SDL_Rect pictureRect() const;
+    // The picture's scale in the window (1 at 800 x 600).
+    float scale() const;
+    // Draws the last presented picture on a black window without presenting it, for the
+    // dialogs to draw over.
+    void renderLastFrame();
+
+private:
+    void repaint();
+
+    SdlWindow& window_;
+    SDL_Texture* texture_ = nullptr;
+    SurfaceRef primary_, back_;
+    int width_ = 0, height_ = 0;
+};
+
+}  // namespace vorn

@@ -1,0 +1,30 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace vorn {
+
+namespace {
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() : SdlPlatform(windowedByEnvironment()) {}
+
+SdlPlatform::SdlPlatform(bool windowed)
+    : window(windowed, kWindowWidth, kWindowHeight),
+      display(window),
+      keyboard(window),
+      messages(window),
+      dialogs(window, display),
+      platform_{display, keyboard, sound, messages, window, clock, cursor, dialogs} {}
+
+bool SdlPlatform::windowedByEnvironment() {
+    const char* value = std::getenv("VORN_WINDOWED");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,125 @@
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
+
+#include <csignal>
+
+#include "platform/sdl/KeyCodes.h"
+
+namespace vorn {
+
+namespace {
+
+volatile std::sig_atomic_t endSignalled = 0;
+
+extern "C" void onEndSignal(int) { endSignalled = 1; }
+
+// SIGINT and SIGTERM only raise a flag; the main loop sees it through closeRequested() and
+// ends the run the orderly way, so the options and the high scores are saved.
+void installEndSignals() {
+    struct sigaction action {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool isFullScreenSwitch(const SDL_KeyboardEvent& key) {
+    if (key.keysym.scancode == SDL_SCANCODE_F11) return true;
+    const bool enter = key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    return enter && (key.keysym.mod & KMOD_ALT) != 0;
+}
+
+}  // namespace
+
+SdlWindow::SdlWindow(bool windowed, int width, int height) {
+    installEndSignals();
+    // SDL's own handlers would turn the signals into quit events that only a pump sees.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        openError_ = SDL_GetError();
+        return;
+    }
+    videoStarted_ = true;
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (!window_) {
+        openError_ = SDL_GetError();
+        return;
+    }
+    // Whatever the machine offers; the software renderer when it offers nothing better.
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+        openError_ = SDL_GetError();
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+        return;
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderPresent(renderer_);
+}
+
+SdlWindow::~SdlWindow() {
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SdlWindow::setCaption(const std::string& caption) {
+    if (window_) SDL_SetWindowTitle(window_, caption.c_str());
+}
+
+void SdlWindow::setKeyDownHandler(std::function<void(int)> handler) { keyDown_ = std::move(handler); }
+
+bool SdlWindow::closeRequested() const { return closed_ || endSignalled != 0; }
+
+bool SdlWindow::fullScreen() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void SdlWindow::toggleFullScreen() {
+    if (!window_) return;
+    SDL_SetWindowFullscreen(window_, fullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (repaint_) repaint_();
+}
+
+bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            closed_ = true;
+            return true;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                closed_ = true;
+                return true;
+            }
+            if ((event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
+                repaint_)
+                repaint_();
+            return false;
+        case SDL_KEYDOWN:
+            if (!isFullScreenSwitch(event.key)) return false;
+            if (!event.key.repeat) toggleFullScreen();
+            return true;
+        case SDL_KEYUP:
+            return isFullScreenSwitch(event.key);
+        default:
+            return false;
+    }
+}
+
+void SdlWindow::pumpMessages() {
+    // The key handler may run a modal dialog, which pumps the same queue itself; each event
+    // is still taken exactly once.
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (handleWindowEvent(event)) continue;
+        if (event.type != SDL_KEYDOWN || !keyDown_) continue;
+        const int vk = virtualKey(event.key.keysym.sym, event.key.keysym.scancode);
+        if (vk != 0) keyDown_(vk);
+    }
+}
+
+}  // namespace vorn

@@ -1,0 +1,33 @@
+// The program's folder and its command line as one text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/ProcessInfo.h"
+#include "support/Paths.h"
+
+namespace vorn {
+namespace {
+
+TEST(PlatformProcess, TheCommandLineIsTheArgumentsJoinedBySingleBlanks) {
+    const char* none[] = {"vorn"};
+    const char* word[] = {"vorn", "SANDBOX"};
+    const char* several[] = {"vorn", "sandbox", "two words", ""};
+    EXPECT_EQ(commandLine(1, none), "");
+    EXPECT_EQ(commandLine(2, word), "SANDBOX");
+    EXPECT_EQ(commandLine(4, several), "sandbox two words ");
+}
+
+TEST(PlatformProcess, TheProgramFolderIsTheExecutablesAndBecomesCurrent) {
+    namespace fs = std::filesystem;
+    // The tests run from the build's program folder, beside the game.
+    EXPECT_TRUE(fs::equivalent(programFolder(), test::binDir())) << programFolder();
+    const fs::path before = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    enterProgramFolder();
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), test::binDir()));
+    fs::current_path(before);
+}
+
+}  // namespace
+}  // namespace vorn

@@ -63,13 +63,13 @@ TEST_F(Shots, EveryFireKeyFiresButOnlyWithTheBlaster) {
 
 TEST_F(Shots, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
     hold(key::LShift);
-    game.CharX = 100.5f;
+    game.CharX = 101.5f;
     game.CharY = 200.5f;
     game.CharFacing = 1;
     game.fire();
     const ShotRec& right = game.Shots[0];
-    EXPECT_EQ(right.X, 140) << "140.5 rounds to even";
-    EXPECT_EQ(right.Y, 208);
+    EXPECT_EQ(right.X, 142) << "141.5 rounds to even";
+    EXPECT_EQ(right.Y, 208) << "208.5 rounds to even";
     EXPECT_FLOAT_EQ(right.VelX, 15.0f);
     EXPECT_EQ(right.Direction, 1);
     EXPECT_FLOAT_EQ(right.Frame, 1.0f);

@@ -1,0 +1,156 @@
+#include "LevelChecker.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+
+#include "GameMover.h"
+#include "Reach.h"
+#include "game/state/Game.h"
+#include "platform/headless/Headless.h"
+
+namespace fs = std::filesystem;
+
+namespace vorn::levelcheck {
+
+namespace {
+
+constexpr int16_t kCrystal = 13, kDovi = 16;
+
+// Goes into a folder and comes back out of it, whatever happens in between.
+class InFolder {
+public:
+    explicit InFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
+    ~InFolder() {
+        std::error_code ec;
+        fs::current_path(previous_, ec);
+    }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    fs::path previous_;
+};
+
+fs::path makeFolder() {
+    std::string pattern = (fs::temp_directory_path() / "vorn-levelcheck-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder to start the game in");
+    return pattern;
+}
+
+}  // namespace
+
+std::string itemName(int16_t kind) {
+    switch (kind) {
+        case 10:
+            return "high jump";
+        case 11:
+            return "extra speed";
+        case 12:
+            return "invulnerability";
+        case 13:
+            return "crystal";
+        case 14:
+            return "ball blaster";
+        case 15:
+            return "extra health";
+        case 16:
+            return "Dovi";
+        default:
+            return "item " + std::to_string(kind);
+    }
+}
+
+int LevelReport::count(int16_t kind) const {
+    int n = 0;
+    for (const ItemReport& item : items) n += item.kind == kind;
+    return n;
+}
+
+int LevelReport::reached(int16_t kind) const {
+    int n = 0;
+    for (const ItemReport& item : items) n += item.kind == kind && item.reached;
+    return n;
+}
+
+bool LevelReport::finishable() const {
+    return reached(kCrystal) == count(kCrystal) && reached(kDovi) == count(kDovi);
+}
+
+LevelChecker::LevelChecker(const fs::path& levelsFile, const fs::path& namesFile, const fs::path& programDir)
+    : host_(std::make_unique<HeadlessPlatform>()) {
+    try {
+        folder_ = makeFolder();
+        for (const auto& entry : fs::directory_iterator(programDir)) {
+            const auto ext = entry.path().extension();
+            if (entry.is_regular_file() && (ext == ".bmp" || ext == ".wav"))
+                fs::create_symlink(fs::absolute(entry.path()), folder_ / entry.path().filename());
+        }
+        fs::copy_file(levelsFile, folder_ / "Levels.txt");
+        if (fs::exists(namesFile)) {
+            fs::copy_file(namesFile, folder_ / "LevelNames.txt");
+        } else {
+            // Without names the levels still check; they are simply numbered.
+            std::ofstream names(folder_ / "LevelNames.txt", std::ios::binary);
+            for (int n = 1; n <= kMaxLevels; ++n) names << "Level " << n << "\r\n";
+        }
+    } catch (const std::exception& e) {
+        error_ = e.what();
+        return;
+    }
+
+    host_->messages.echoToStderr = false;
+    game_ = std::make_unique<Game>(host_->platform());
+    game_->abandonWithoutSaving();
+    InFolder inside(folder_);
+    ready_ = game_->Initialize(host_->window, false);
+    if (!ready_)
+        error_ = host_->messages.shown.empty() ? "the game did not start" : host_->messages.shown.back();
+}
+
+LevelChecker::~LevelChecker() {
+    game_.reset();
+    std::error_code ec;
+    if (!folder_.empty()) fs::remove_all(folder_, ec);
+}
+
+int LevelChecker::levelCount() const { return ready_ ? game_->LevelCount : 0; }
+
+LevelReport LevelChecker::check(int level) {
+    const auto started = std::chrono::steady_clock::now();
+    LevelReport report;
+    report.level = level;
+    Game& g = *game_;
+    g.Level = static_cast<int16_t>(level - 1);
+    if (!g.StartNextLevel()) throw std::runtime_error("level " + std::to_string(level) + " did not start");
+    g.BombCount = 0;
+    report.name = g.LevelNames[level - 1];
+
+    // The level start takes items in the grid's order, row by row: so does this list.
+    for (int row = 0; row < kGridRows; ++row)
+        for (int column = 0; column < kGridColumns; ++column) {
+            const uint8_t code = g.LevelGrid[row][column][level - 1];
+            if (code >= 10 && code <= 16) report.items.push_back({code, row, column, false, {}});
+        }
+    if (static_cast<int>(report.items.size()) != g.ItemCount)
+        throw std::runtime_error("level " + std::to_string(level) + " laid out a different number of items");
+
+    const Body start{g.CharX, g.CharY, g.CharVelX, g.CharVelY, g.CharInAir, g.HyperJumps, g.SpeedTime};
+    GameMover mover(g);
+    Reach reach(mover);
+    ItemSet everything;
+    for (int k = 0; k < g.ItemCount; ++k) everything.set(k);
+    reach.explore(start, everything);
+
+    for (int k = 0; k < g.ItemCount; ++k) {
+        report.items[k].reached = reach.touched()[k];
+        report.items[k].keys = reach.keysTo(k);
+    }
+    report.positions = reach.positions();
+    report.frames = reach.frames();
+    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return report;
+}
+
+}  // namespace vorn::levelcheck

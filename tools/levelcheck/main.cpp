@@ -1,0 +1,140 @@
+// vorn-levelcheck [Levels.txt] [--level N] [--keys DIR]
+//
+// Proves that every crystal of every level, and Dovi on the level that holds him, can be
+// touched from the start with the game's own movement code. Prints what it proved per level
+// and exits with 1 when an item cannot be reached (2 when it could not check at all). With
+// --keys it writes, for every item reached, the keys that reach it in vorn-sim's input form.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "LevelChecker.h"
+#include "Mover.h"
+
+namespace fs = std::filesystem;
+using namespace vorn::levelcheck;
+
+namespace {
+
+constexpr int16_t kCrystal = 13, kDovi = 16;
+
+fs::path ownFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path() : exe.parent_path();
+}
+
+int usage(const std::string& why) {
+    std::cerr << "vorn-levelcheck: " << why
+              << "\nusage: vorn-levelcheck [Levels.txt] [--level N] [--keys DIR]\n";
+    return 2;
+}
+
+void writeKeys(const fs::path& file, const std::vector<uint8_t>& keys) {
+    std::ofstream out(file);
+    for (uint8_t held : keys) {
+        std::string line;
+        auto add = [&](const char* name) {
+            if (!line.empty()) line += ' ';
+            line += name;
+        };
+        if (held & kHoldLeft) add("Left");
+        if (held & kHoldRight) add("Right");
+        if (held & kHoldJump) add("Up");
+        if (held & kHoldDown) add("Down");
+        out << line << '\n';
+    }
+}
+
+std::string thousands(long frames) {
+    char text[32];
+    if (frames >= 1000000)
+        std::snprintf(text, sizeof text, "%.1fM", static_cast<double>(frames) / 1e6);
+    else
+        std::snprintf(text, sizeof text, "%ldk", frames / 1000);
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    fs::path levels = ownFolder() / "Levels.txt";
+    fs::path keysDir;
+    int only = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--level" || arg == "--keys") {
+            if (i + 1 >= argc) return usage(arg + " needs a value");
+            const std::string value = argv[++i];
+            if (arg == "--keys") {
+                keysDir = value;
+            } else {
+                try {
+                    only = std::stoi(value);
+                } catch (const std::exception&) {
+                    return usage("--level needs a level number");
+                }
+            }
+        } else if (!arg.empty() && arg[0] == '-') {
+            return usage("unknown option " + arg);
+        } else {
+            levels = arg;
+        }
+    }
+    if (!fs::exists(levels)) return usage("no level file " + levels.string());
+    if (!keysDir.empty()) fs::create_directories(keysDir);
+
+    LevelChecker checker(levels, levels.parent_path() / "LevelNames.txt", ownFolder());
+    if (!checker.ready()) {
+        std::cerr << "vorn-levelcheck: " << checker.error() << "\n";
+        return 2;
+    }
+    if (only < 0 || only > checker.levelCount()) return usage("there is no level " + std::to_string(only));
+
+    int unreachable = 0, crystals = 0;
+    double seconds = 0;
+    for (int level = 1; level <= checker.levelCount(); ++level) {
+        if (only && level != only) continue;
+        const LevelReport r = checker.check(level);
+        seconds += r.seconds;
+        crystals += r.count(kCrystal);
+
+        std::string what =
+            std::to_string(r.reached(kCrystal)) + "/" + std::to_string(r.count(kCrystal)) + " crystals";
+        if (r.count(kDovi)) what += r.reached(kDovi) == r.count(kDovi) ? " and Dovi" : ", not Dovi,";
+        const int powerUps = static_cast<int>(r.items.size()) - r.count(kCrystal) - r.count(kDovi);
+        const int powerUpsReached = [&] {
+            int n = 0;
+            for (const ItemReport& item : r.items)
+                n += item.reached && item.kind != kCrystal && item.kind != kDovi;
+            return n;
+        }();
+        std::printf(
+            "level %2d '%s': %s reachable, power-ups %d/%d, %d standing positions, %s frames, %.2f s\n",
+            r.level, r.name.c_str(), what.c_str(), powerUpsReached, powerUps, r.positions,
+            thousands(r.frames).c_str(), r.seconds);
+
+        for (size_t k = 0; k < r.items.size(); ++k) {
+            const ItemReport& item = r.items[k];
+            const bool needed = item.kind == kCrystal || item.kind == kDovi;
+            if (!item.reached) {
+                std::printf("  %s: %s at row %d, column %d\n", needed ? "unreachable" : "not reached",
+                            itemName(item.kind).c_str(), item.row, item.column);
+                unreachable += needed;
+            } else if (!keysDir.empty()) {
+                char name[64];
+                std::snprintf(name, sizeof name, "level-%02d-item-%02zu.keys", r.level, k);
+                writeKeys(keysDir / name, item.keys);
+            }
+        }
+        std::fflush(stdout);
+    }
+    if (unreachable)
+        std::printf("%d item%s cannot be reached\n", unreachable, unreachable == 1 ? "" : "s");
+    else
+        std::printf("every crystal and Dovi can be reached (%d crystals, %.1f s)\n", crystals, seconds);
+    return unreachable ? 1 : 0;
+}

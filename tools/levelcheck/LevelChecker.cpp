@@ -139,9 +139,12 @@ LevelReport LevelChecker::check(int level) {
     const Body start{g.CharX, g.CharY, g.CharVelX, g.CharVelY, g.CharInAir, g.HyperJumps, g.SpeedTime};
     GameMover mover(g);
     Reach reach(mover);
-    ItemSet everything;
-    for (int k = 0; k < g.ItemCount; ++k) everything.set(k);
-    reach.explore(start, everything);
+    ItemSet everything, dovi;
+    for (int k = 0; k < g.ItemCount; ++k) {
+        everything.set(k);
+        if (g.Items[k].Kind == kDovi) dovi.set(k);
+    }
+    reach.explore(start, everything, dovi);
 
     for (int k = 0; k < g.ItemCount; ++k) {
         report.items[k].reached = reach.touched()[k];

@@ -60,7 +60,7 @@ Reach::Reach(Mover& mover) : mover_(mover), firstTouch_(kItemSlots) {
         if (mover_.itemKind(k) == kHighJumpItem || mover_.itemKind(k) == kExtraSpeedItem) usedUp_.set(k);
 }
 
-void Reach::explore(const Body& start, const ItemSet& targets) {
+void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& ending) {
     // The level starts with the character just above the floor: it settles first.
     Node root;
     root.body = start;
@@ -81,10 +81,10 @@ void Reach::explore(const Body& start, const ItemSet& targets) {
 
     for (size_t n = 0; n < nodes_.size() && (touched_ & targets) != targets; ++n)
         for (const Plan& plan : nodes_[n].bouncing ? kBouncingPlans : kRestingPlans)
-            tryPlan(static_cast<int>(n), plan);
+            tryPlan(static_cast<int>(n), plan, ending);
 }
 
-void Reach::tryPlan(int n, const Plan& plan) {
+void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
     const Node from = nodes_[n];
     mover_.place(from.body, from.gone);
     ItemSet gone = from.gone;
@@ -101,6 +101,7 @@ void Reach::tryPlan(int n, const Plan& plan) {
             for (int k = 0; k < kItemSlots; ++k)
                 if (t[k] && !touched_[k]) firstTouch_[k] = Touch{n, plan, frame};
         touched_ |= t;
+        if ((t & ending).any()) return;
         gone |= t & usedUp_;
         const Body after = mover_.body();
         bounce = bounced(before, after);

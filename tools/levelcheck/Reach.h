@@ -29,8 +29,9 @@ public:
     explicit Reach(Mover& mover);
 
     // Explores from `start` until every item of `targets` is touched or nothing new is left.
+    // Touching an item of `ending` ends the game there (Dovi): no way goes on past it.
     // One search per Reach.
-    void explore(const Body& start, const ItemSet& targets);
+    void explore(const Body& start, const ItemSet& targets, const ItemSet& ending);
 
     const ItemSet& touched() const { return touched_; }
     int positions() const { return static_cast<int>(nodes_.size()); }
@@ -55,7 +56,7 @@ private:
     };
 
     // Runs one try from node n; adds the place where it ends when that place is new.
-    void tryPlan(int n, const Plan& plan);
+    void tryPlan(int n, const Plan& plan, const ItemSet& ending);
     void addNode(Node node);
 
     Mover& mover_;

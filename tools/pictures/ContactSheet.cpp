@@ -203,6 +203,11 @@ int makeSheet(const std::string& out, const std::string& folder) {
 
 }  // namespace
 
+// In a sanitizer build, the font library's caches that live until the program ends are not
+// leaks of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::cerr << "usage: vorn-contact-sheet OUT.png [FOLDER]\n";

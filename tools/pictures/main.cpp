@@ -5,6 +5,11 @@
 
 #include "PictureSet.h"
 
+// In a sanitizer build, the font library's caches that live until the program ends are not
+// leaks of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: vorn-pictures OUTPUT-FOLDER\n";

@@ -299,7 +299,11 @@ void SdlDialogs::drawFrame(Showing& showing) {
                                    ImGuiWindowFlags_NoScrollWithMouse;
     bool open = true;
     const std::string title = dialog.caption() + "###dialog";
-    if (ImGui::Begin(title.c_str(), &open, flags)) drawControls(showing, scale, titleHeight);
+    // White caption on the dark title bar; the controls draw in black.
+    ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(255, 255, 255, 255));
+    const bool shown = ImGui::Begin(title.c_str(), &open, flags);
+    ImGui::PopStyleColor();
+    if (shown) drawControls(showing, scale, titleHeight);
     ImGui::End();
     if (!open) showing.frameClosed = true;
     showing.focusChanged = showing.refocus;

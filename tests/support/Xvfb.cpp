@@ -1,0 +1,160 @@
+#include "support/Xvfb.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+
+namespace vorn::test {
+
+namespace {
+
+// The argument vector of a command, made before fork: a child of a process that may have
+// threads must not allocate before exec.
+std::vector<char*> argvOf(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const auto& a : command) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+// Replaces the child with the program, its output to `outFd` (or nowhere when -1).
+[[noreturn]] void execInChild(char* const* argv, int outFd) {
+    const int devNull = open("/dev/null", O_RDWR);
+    dup2(devNull, STDIN_FILENO);
+    dup2(outFd >= 0 ? outFd : devNull, STDOUT_FILENO);
+    dup2(devNull, STDERR_FILENO);
+    execvp(argv[0], argv);
+    _exit(127);
+}
+
+}  // namespace
+
+Xvfb::Xvfb(int width, int height) : width_(width), height_(height) {
+    // Xvfb chooses a free display itself and writes its number to the pipe once it is ready.
+    int ready[2];
+    if (pipe(ready) != 0) throw std::runtime_error("Xvfb: no pipe");
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    const std::vector<std::string> command = {"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
+                                              screen, "-nolisten", "tcp"};
+    const auto argv = argvOf(command);
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("Xvfb: cannot fork");
+    if (pid_ == 0) {
+        close(ready[0]);
+        execInChild(argv.data(), -1);
+    }
+    close(ready[1]);
+    std::string number;
+    pollfd wait{ready[0], POLLIN, 0};
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        if (poll(&wait, 1, 100) <= 0) continue;
+        char buffer[32];
+        const ssize_t n = read(ready[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        number.append(buffer, static_cast<size_t>(n));
+    }
+    close(ready[0]);
+    if (number.find('\n') == std::string::npos) {
+        stop();
+        throw std::runtime_error("Xvfb did not start");
+    }
+    number.resize(number.find('\n'));
+    display_ = std::string(1, ':') + number;
+    if (const char* previous = std::getenv("DISPLAY")) {
+        hadDisplay_ = true;
+        previousDisplay_ = previous;
+    }
+    setenv("DISPLAY", display_.c_str(), 1);
+}
+
+Xvfb::~Xvfb() { stop(); }
+
+void Xvfb::stop() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+    }
+    if (!display_.empty()) {
+        if (hadDisplay_)
+            setenv("DISPLAY", previousDisplay_.c_str(), 1);
+        else
+            unsetenv("DISPLAY");
+        display_.clear();
+    }
+}
+
+int Xvfb::run(const std::vector<std::string>& command, std::string* output) {
+    int out[2] = {-1, -1};
+    if (output && pipe(out) != 0) return -1;
+    const auto argv = argvOf(command);
+    const pid_t child = fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        if (output) close(out[0]);
+        execInChild(argv.data(), output ? out[1] : -1);
+    }
+    if (output) {
+        close(out[1]);
+        output->clear();
+        char buffer[65536];
+        ssize_t n;
+        while ((n = read(out[0], buffer, sizeof buffer)) > 0) output->append(buffer, static_cast<size_t>(n));
+        close(out[0]);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+uint32_t Xvfb::Image::pixel(int x, int y) const {
+    const size_t at = (static_cast<size_t>(y) * width + x) * 3;
+    return (uint32_t{rgb[at]} << 16) | (uint32_t{rgb[at + 1]} << 8) | rgb[at + 2];
+}
+
+Xvfb::Image Xvfb::capture() const {
+    Image image;
+    std::string raw;
+    if (run({"import", "-display", display_, "-window", "root", "-depth", "8", "rgb:-"}, &raw) != 0) return image;
+    if (raw.size() != static_cast<size_t>(width_) * height_ * 3) return image;
+    image.width = width_;
+    image.height = height_;
+    image.rgb.assign(raw.begin(), raw.end());
+    return image;
+}
+
+bool Xvfb::screenshot(const std::string& path) const {
+    return run({"import", "-display", display_, "-window", "root", path}) == 0;
+}
+
+bool Xvfb::key(const std::string& keys) const { return run({"xdotool", "key", "--delay", "30", keys}) == 0; }
+bool Xvfb::keyDown(const std::string& keys) const { return run({"xdotool", "keydown", keys}) == 0; }
+bool Xvfb::keyUp(const std::string& keys) const { return run({"xdotool", "keyup", keys}) == 0; }
+bool Xvfb::type(const std::string& text) const {
+    return run({"xdotool", "type", "--delay", "30", "--", text}) == 0;
+}
+
+bool Xvfb::click(int x, int y) const {
+    return run({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"}) == 0;
+}
+
+bool Xvfb::waitForWindow(const std::string& title, int timeoutMs) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        std::string found;
+        if (run({"xdotool", "search", "--onlyvisible", "--name", title}, &found) == 0 && !found.empty()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+}  // namespace vorn::test

@@ -10,7 +10,7 @@
 namespace vorn::test {
 namespace {
 
-class Character : public ::testing::Test {
+class CharacterMotion : public ::testing::Test {
 protected:
     // A level with one row of platforms of the given letters (or more rows), a crystal out of
     // reach so the level does not end, and no bombs.
@@ -37,7 +37,7 @@ struct Grip {
     float accel, top, afterRelease, fastTop;
 };
 
-TEST_F(Character, GripAndTopSpeedDependOnTheSurfaceUnderfoot) {
+TEST_F(CharacterMotion, GripAndTopSpeedDependOnTheSurfaceUnderfoot) {
     const Grip grips[] = {
         {'G', 2.75f, 5.5f, 2.75f, 8.25f}, {'M', 2.75f, 5.5f, 2.75f, 8.25f}, {'B', 2.75f, 5.5f, 2.75f, 8.25f},
         {'S', 1.0f, 2.0f, 1.0f, 3.0f},    {'I', 0.22f, 5.5f, 5.28f, 8.25f},
@@ -81,7 +81,7 @@ TEST_F(Character, GripAndTopSpeedDependOnTheSurfaceUnderfoot) {
     EXPECT_FLOAT_EQ(game.CharVelX, 8.25f);
 }
 
-TEST_F(Character, LeftAndRightTogetherPushLeftFirstThenRight) {
+TEST_F(CharacterMotion, LeftAndRightTogetherPushLeftFirstThenRight) {
     startOnFloor('G');
     game.CharFacing = 0;
     ASSERT_TRUE(play.frames(1, {key::Left, key::Right}));
@@ -93,7 +93,7 @@ TEST_F(Character, LeftAndRightTogetherPushLeftFirstThenRight) {
     EXPECT_FLOAT_EQ(game.CharVelX, -2.75f);
 }
 
-TEST_F(Character, JumpsStartAtFourteenOrNineteenPointSixAndNeverFromThinPlatforms) {
+TEST_F(CharacterMotion, JumpsStartAtFourteenOrNineteenPointSixAndNeverFromThinPlatforms) {
     startOnFloor('G');
     ASSERT_TRUE(play.frames(1, {key::Up}));
     EXPECT_EQ(game.CharInAir, 1);
@@ -124,7 +124,7 @@ TEST_F(Character, JumpsStartAtFourteenOrNineteenPointSixAndNeverFromThinPlatform
     EXPECT_TRUE(play.played().empty());
 }
 
-TEST_F(Character, HoldingUpJumpsAgainInTheFirstFrameAfterALanding) {
+TEST_F(CharacterMotion, HoldingUpJumpsAgainInTheFirstFrameAfterALanding) {
     startOnFloor('G');
     int jumps = 0;
     bool wasStanding = true;
@@ -140,7 +140,7 @@ TEST_F(Character, HoldingUpJumpsAgainInTheFirstFrameAfterALanding) {
     EXPECT_EQ(count("Jump"), jumps);
 }
 
-TEST_F(Character, DownDropsThroughThePlatformUnderfootButNotThroughTheBottomFloor) {
+TEST_F(CharacterMotion, DownDropsThroughThePlatformUnderfootButNotThroughTheBottomFloor) {
     Grid grid = PlayFixture::emptyGrid();
     grid[20] = "MMMMMMMMMMMMMMMM";
     grid[28] = "   G";
@@ -168,7 +168,7 @@ TEST_F(Character, DownDropsThroughThePlatformUnderfootButNotThroughTheBottomFloo
     EXPECT_EQ(game.CharInAir, 1);
 }
 
-TEST_F(Character, PlatformsAreLandedOnOnlyFromAbove) {
+TEST_F(CharacterMotion, PlatformsAreLandedOnOnlyFromAbove) {
     Grid grid = PlayFixture::emptyGrid();
     grid[25] = "       M";
     grid[29] = "GGGGGGGGGGGGGGGG";
@@ -207,7 +207,7 @@ TEST_F(Character, PlatformsAreLandedOnOnlyFromAbove) {
     EXPECT_FLOAT_EQ(game.CharY, 505.0f);
 }
 
-TEST_F(Character, ABouncyPlatformThrowsTheCharacterBackUpEveryTime) {
+TEST_F(CharacterMotion, ABouncyPlatformThrowsTheCharacterBackUpEveryTime) {
     Grid grid = PlayFixture::emptyGrid();
     grid[29] = "BBBBBBBBBBBBBBBB";
     start(grid);
@@ -226,7 +226,7 @@ TEST_F(Character, ABouncyPlatformThrowsTheCharacterBackUpEveryTime) {
     EXPECT_GE(bounces, 4);
 }
 
-TEST_F(Character, RunningIntoAPlatformThrowsBackOrClimbsFromAThinOne) {
+TEST_F(CharacterMotion, RunningIntoAPlatformThrowsBackOrClimbsFromAThinOne) {
     Grid grid = PlayFixture::emptyGrid();
     grid[27] = "    G";
     grid[29] = "GGGGGGGGGGGGGGGG";
@@ -257,7 +257,7 @@ TEST_F(Character, RunningIntoAPlatformThrowsBackOrClimbsFromAThinOne) {
     EXPECT_EQ(game.CharInAir, 0);
 }
 
-TEST_F(Character, TheHitRectangleKeepsTheCharacterOnTheScreen) {
+TEST_F(CharacterMotion, TheHitRectangleKeepsTheCharacterOnTheScreen) {
     startOnFloor('G');
     struct Edge {
         float x, velX, xAfter, velXAfter;
@@ -287,7 +287,7 @@ TEST_F(Character, TheHitRectangleKeepsTheCharacterOnTheScreen) {
     EXPECT_FLOAT_EQ(game.CharVelX, 5.5f);
 }
 
-TEST_F(Character, WalkingOffAnEdgeStartsAFallAndAllowsNoJump) {
+TEST_F(CharacterMotion, WalkingOffAnEdgeStartsAFallAndAllowsNoJump) {
     Grid grid = PlayFixture::emptyGrid();
     grid[20] = "GGG";
     grid[29] = "GGGGGGGGGGGGGGGG";
@@ -309,7 +309,7 @@ TEST_F(Character, WalkingOffAnEdgeStartsAFallAndAllowsNoJump) {
     EXPECT_TRUE(play.played().empty()) << "no jump in the frame of walking off";
 }
 
-TEST_F(Character, PosesWalkStandBlinkAndIdle) {
+TEST_F(CharacterMotion, PosesWalkStandBlinkAndIdle) {
     startOnFloor('G');
     game.CharPose = 12;
     std::vector<int> walk;
@@ -377,7 +377,7 @@ TEST_F(Character, PosesWalkStandBlinkAndIdle) {
     EXPECT_EQ(game.CharY, 546.0f);
 }
 
-TEST_F(Character, AFallThroughTheFloorCostsAHealthPointAndRestarts) {
+TEST_F(CharacterMotion, AFallThroughTheFloorCostsAHealthPointAndRestarts) {
     start(PlayFixture::emptyGrid());
     game.Health = 3;
     int frames = play.framesUntil([&] { return game.Health != 3; }, 60);

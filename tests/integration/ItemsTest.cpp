@@ -7,7 +7,7 @@
 namespace vorn::test {
 namespace {
 
-class Items : public ::testing::Test {
+class ItemPickUp : public ::testing::Test {
 protected:
     // Items on row 28 stand on the floor of row 29; the character stands at x 360, touching
     // the item of column 7. Two crystals far up keep the level going.
@@ -36,7 +36,7 @@ struct PowerUp {
     const char* sound;
 };
 
-TEST_F(Items, EachItemHasItsEffectPictureAndSound) {
+TEST_F(ItemPickUp, EachItemHasItsEffectPictureAndSound) {
     const PowerUp kinds[] = {
         {"^", &Game::HyperJumps, 3, 5, &Game::SurfHighJump, "HyperJump"},
         {">", &Game::SpeedTime, 100, 900, &Game::SurfExtraSpeed, "Speed"},
@@ -90,7 +90,7 @@ TEST_F(Items, EachItemHasItsEffectPictureAndSound) {
     EXPECT_EQ(game.ParticleSystems[0].Picture, game.SurfDovi.get());
 }
 
-TEST_F(Items, ScoreAndHealthStopAtTheirLimitInsteadOfWrapping) {
+TEST_F(ItemPickUp, ScoreAndHealthStopAtTheirLimitInsteadOfWrapping) {
     start("       $L");
     game.CharX = 380.0f;
     game.Score = 32760;
@@ -101,7 +101,7 @@ TEST_F(Items, ScoreAndHealthStopAtTheirLimitInsteadOfWrapping) {
     EXPECT_EQ(game.CrystalsTaken, 1);
 }
 
-TEST_F(Items, ItemsTouchingTogetherAreTakenInIndexOrder) {
+TEST_F(ItemPickUp, ItemsTouchingTogetherAreTakenInIndexOrder) {
     start("       >!");
     game.CharX = 380.0f;
     ASSERT_TRUE(play.frames(1));
@@ -112,7 +112,7 @@ TEST_F(Items, ItemsTouchingTogetherAreTakenInIndexOrder) {
     EXPECT_EQ(game.ParticleSystems[1].Picture, game.SurfInvulnerable.get());
 }
 
-TEST_F(Items, AFailingSoundStopsThePickUpsOfTheFrame) {
+TEST_F(ItemPickUp, AFailingSoundStopsThePickUpsOfTheFrame) {
     start("       >!");
     game.CharX = 380.0f;
     play.host.sound.failPlay = true;
@@ -132,7 +132,7 @@ TEST_F(Items, AFailingSoundStopsThePickUpsOfTheFrame) {
     EXPECT_EQ(game.InvulnerableTime, 300);
 }
 
-TEST_F(Items, ItemsTurnAndDoviWavesMoreSlowly) {
+TEST_F(ItemPickUp, ItemsTurnAndDoviWavesMoreSlowly) {
     start("  >      C");
     game.CharX = 600.0f;
     item(0).Frame = 15.0f;
@@ -149,7 +149,7 @@ TEST_F(Items, ItemsTurnAndDoviWavesMoreSlowly) {
     EXPECT_FLOAT_EQ(dovi[2], 0.3f);
 }
 
-TEST_F(Items, PowerUpTimersRunDownEveryFrameEvenWhileTheLevelEnds) {
+TEST_F(ItemPickUp, PowerUpTimersRunDownEveryFrameEvenWhileTheLevelEnds) {
     start("");
     game.SpeedTime = 2;
     game.InvulnerableTime = 3;

@@ -133,7 +133,7 @@ TEST(PictureFiles, OnlyPureBlueIsTransparentAndNoEdgeIsBlendedTowardsIt) {
     EXPECT_EQ(background.paintedCount(), background.width * background.height);
 }
 
-TEST(Backgrounds, EveryTileRepeatsWithoutASeamStaysDarkAndTheFirstFiveDiffer) {
+TEST(PictureBackgrounds, EveryTileRepeatsWithoutASeamStaysDarkAndNoTwoAreAlike) {
     const RawPicture strip = RawPicture::read("Background.bmp");
     ASSERT_GE(strip.width, 2000);
     std::vector<Rgb> means;
@@ -159,6 +159,10 @@ TEST(Backgrounds, EveryTileRepeatsWithoutASeamStaysDarkAndTheFirstFiveDiffer) {
         for (const Rgb& c : tile.pixels) sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
         means.push_back({sum.r / 40000, sum.g / 40000, sum.b / 40000});
     }
+    for (size_t a = 0; a < means.size(); ++a)
+        for (size_t b = a + 1; b < means.size(); ++b)
+            EXPECT_FALSE(strip.crop(200 * a, 0, 200, 200).pixels == strip.crop(200 * b, 0, 200, 200).pixels)
+                << "tiles " << a + 1 << " and " << b + 1 << " are the same";
     for (int a = 0; a < 5; ++a)
         for (int b = a + 1; b < 5; ++b) {
             const int d = std::abs(means[a].r - means[b].r) + std::abs(means[a].g - means[b].g) +
@@ -167,7 +171,7 @@ TEST(Backgrounds, EveryTileRepeatsWithoutASeamStaysDarkAndTheFirstFiveDiffer) {
         }
 }
 
-TEST(Screens, PanelsUnderTheGamesTextAreQuietAndThePicturesAreNotBlank) {
+TEST(PictureScreens, PanelsUnderTheGamesTextAreQuietAndThePicturesAreNotBlank) {
     struct Panel {
         const char* name;
         int x0, y0, x1, y1;

@@ -67,7 +67,7 @@ void expectClockwiseTurn(const std::vector<RawPicture>& frames) {
     }
 }
 
-TEST(Platforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
+TEST(PicturePlatforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
     const RawPicture sheet = RawPicture::read("Platform.bmp");
     ASSERT_EQ(sheet.height, 100);
     std::vector<Rgb> looks;
@@ -124,7 +124,7 @@ TEST(Platforms, EveryStyleCoversItsSolidPartAndItsEndsStandAtItsEdges) {
         }
 }
 
-TEST(Character, PosesFitTheHitWidthStandOnTheBottomRowAndFaceRightAsAMirror) {
+TEST(PictureCharacter, PosesFitTheHitWidthStandOnTheBottomRowAndFaceRightAsAMirror) {
     const RawPicture sheet = RawPicture::read("Character.bmp");
     ASSERT_EQ(sheet.width, 680);
     ASSERT_EQ(sheet.height, 72);
@@ -173,7 +173,7 @@ TEST(Character, PosesFitTheHitWidthStandOnTheBottomRowAndFaceRightAsAMirror) {
     EXPECT_GE(whites, 2) << "the eyes are lost at half size";
 }
 
-TEST(Items, SheetsAnimateAndNoTwoItemsShareAShape) {
+TEST(PictureItems, SheetsAnimateAndNoTwoItemsShareAShape) {
     const char* names[] = {"Crystal.bmp",     "HighJump.bmp", "ExtraSpeed.bmp", "Invulnerable.bmp",
                            "ExtraHealth.bmp", "Shoot.bmp",    "Dovi.bmp"};
     std::vector<RawPicture> firsts;
@@ -195,7 +195,7 @@ TEST(Items, SheetsAnimateAndNoTwoItemsShareAShape) {
                 << names[a] << " and " << names[b] << " share an outline";
 }
 
-TEST(Items, DoviStandsOnThePlatformBelowHer) {
+TEST(PictureItems, DoviStandsOnThePlatformBelowHer) {
     // Her picture sits 10 pixels lower than other items, so the top of the platform under her
     // cell is her picture's row 29; the platform is drawn after her and hides her soles.
     const auto frames = framesOf(RawPicture::read("Dovi.bmp"), 40, 35);
@@ -209,7 +209,7 @@ TEST(Items, DoviStandsOnThePlatformBelowHer) {
     }
 }
 
-TEST(Sprites, EverySpriteStandsOutOnEveryBackgroundTile) {
+TEST(PictureSprites, EverySpriteStandsOutOnEveryBackgroundTile) {
     struct Sample {
         const char* name;
         int x, y, w, h;
@@ -237,7 +237,7 @@ TEST(Sprites, EverySpriteStandsOutOnEveryBackgroundTile) {
     }
 }
 
-TEST(Bombs, EachLookRollsOneFullTurnAndTheThreeLooksDiffer) {
+TEST(PictureBombs, EachLookRollsOneFullTurnAndTheThreeLooksDiffer) {
     std::vector<Rgb> looks;
     for (const char* name : {"NormalBomb.bmp", "HotBomb.bmp", "HitBomb.bmp"}) {
         SCOPED_TRACE(name);
@@ -262,7 +262,7 @@ TEST(Bombs, EachLookRollsOneFullTurnAndTheThreeLooksDiffer) {
     EXPECT_GT(looks[1].r - looks[1].b, looks[0].r - looks[0].b + 60) << "a hot bomb does not glow red";
 }
 
-TEST(Shots, TheBallSpinsAndTheTwoGatesAreMirrorImages) {
+TEST(PictureShots, TheBallSpinsAndTheTwoGatesAreMirrorImages) {
     const auto frames = framesOf(RawPicture::read("AmmoBall.bmp"), 20, 20);
     ASSERT_EQ(frames.size(), 16u);
     for (int f = 0; f < 16; ++f) {

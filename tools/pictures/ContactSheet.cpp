@@ -50,8 +50,12 @@ public:
         cairo_surface_destroy(surface_);
     }
     cairo_t* cr() const { return cr_; }
-    bool save(const std::string& path) const {
-        return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    // Writes the sheet down to `height`, where its contents end.
+    bool save(const std::string& path, double height) const {
+        cairo_surface_t* used = cairo_surface_create_for_rectangle(surface_, 0, 0, kWidth, height);
+        const bool written = cairo_surface_write_to_png(used, path.c_str()) == CAIRO_STATUS_SUCCESS;
+        cairo_surface_destroy(used);
+        return written;
     }
 
     void label(double x, double y, const std::string& text, double size = 16) {
@@ -192,9 +196,9 @@ int makeSheet(const std::string& out, const std::string& folder) {
     sheet.picture(get("AmmoBall.bmp").crop(0, 0, 120, 20), kMargin + 1260, y + 20, 3, true);
     sheet.label(kMargin + 1260, y + 110, "BombExit.bmp (x3)", 13);
     sheet.picture(get("BombExit.bmp"), kMargin + 1260, y + 116, 3, true);
-    y += 20 + 300 + 20;
+    y += 116 + 300 + 20;
 
-    if (!sheet.save(out)) {
+    if (!sheet.save(out, y)) {
         std::cerr << "vorn-contact-sheet: cannot write " << out << "\n";
         return 1;
     }

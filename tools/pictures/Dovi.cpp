@@ -1,5 +1,6 @@
 #include "Dovi.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 

@@ -1,5 +1,6 @@
 #include "Hero.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 

@@ -1,11 +1,9 @@
 #include "Platforms.h"
 
 #include <array>
-#include <cmath>
 #include <functional>
 
 #include "Canvas.h"
-#include "Noise.h"
 #include "Paint.h"
 
 namespace vorn::pictures {

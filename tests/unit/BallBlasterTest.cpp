@@ -4,13 +4,13 @@
 namespace vorn::test {
 namespace {
 
-class Shots : public BombWorld {
+class BallBlaster : public BombWorld {
 protected:
-    Shots() { game.BallBlasterTime = 500; }
+    BallBlaster() { game.BallBlasterTime = 500; }
     void hold(int code) { game.KeyState[code] = 0x80; }
 };
 
-TEST_F(Shots, AHeldFireKeyFiresEverySixthFrame) {
+TEST_F(BallBlaster, AHeldFireKeyFiresEverySixthFrame) {
     hold(key::LCtrl);
     game.ShotDelay = 0;
     int firedIn[3] = {};
@@ -29,7 +29,7 @@ TEST_F(Shots, AHeldFireKeyFiresEverySixthFrame) {
     EXPECT_EQ(game.ShotDelay, 5) << "set to 6 and counted down in the frame it fired";
 }
 
-TEST_F(Shots, EveryFireKeyFiresButOnlyWithTheBlaster) {
+TEST_F(BallBlaster, EveryFireKeyFiresButOnlyWithTheBlaster) {
     for (int code : {key::LCtrl, key::LShift, key::RShift, key::RCtrl}) {
         game.KeyState[code] = 0x80;
         game.Shots[0].Active = false;
@@ -61,7 +61,7 @@ TEST_F(Shots, EveryFireKeyFiresButOnlyWithTheBlaster) {
     EXPECT_EQ(game.ShotDelay, 2);
 }
 
-TEST_F(Shots, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
+TEST_F(BallBlaster, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
     hold(key::LShift);
     game.CharX = 101.5f;
     game.CharY = 200.5f;
@@ -86,7 +86,7 @@ TEST_F(Shots, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
     EXPECT_EQ(left.Direction, 0);
 }
 
-TEST_F(Shots, FiftyBallsInFlightLeaveNoRoomAndAFailedSoundEndsTheFrame) {
+TEST_F(BallBlaster, FiftyBallsInFlightLeaveNoRoomAndAFailedSoundEndsTheFrame) {
     hold(key::RShift);
     for (int j = 0; j < kMaxShots; ++j) placeShot(j, 100, 100, 15.0f);
     game.ShotDelay = 0;
@@ -110,7 +110,7 @@ TEST_F(Shots, FiftyBallsInFlightLeaveNoRoomAndAFailedSoundEndsTheFrame) {
     EXPECT_EQ(game.ShotDelay, 6) << "the frame ended before the count-down";
 }
 
-TEST_F(Shots, BallsFlyFifteenPixelsAFrameAndStopAtTheScreenSides) {
+TEST_F(BallBlaster, BallsFlyFifteenPixelsAFrameAndStopAtTheScreenSides) {
     ShotRec& a = placeShot(0, 100, 100, 15.0f);
     ShotRec& b = placeShot(1, 400, 100, -15.0f);
     ShotRec& idle = placeShot(2, 200, 100, 15.0f);
@@ -133,7 +133,7 @@ TEST_F(Shots, BallsFlyFifteenPixelsAFrameAndStopAtTheScreenSides) {
     EXPECT_EQ(played(), (std::vector<std::string>{"Hit", "Hit"}));
 }
 
-TEST_F(Shots, TheFifthHitDestroysABombForFortyPoints) {
+TEST_F(BallBlaster, TheFifthHitDestroysABombForFortyPoints) {
     BombRec& bomb = placeBomb(0, 300.0f, 300.0f, 6.0f);
     for (int hit = 1; hit <= 5; ++hit) {
         SCOPED_TRACE(hit);
@@ -161,7 +161,7 @@ TEST_F(Shots, TheFifthHitDestroysABombForFortyPoints) {
     EXPECT_EQ(bomb.Hits, 5);
 }
 
-TEST_F(Shots, ABallStrikesTheLowestLivingBombItTouches) {
+TEST_F(BallBlaster, ABallStrikesTheLowestLivingBombItTouches) {
     placeBomb(0, 300.0f, 300.0f, 6.0f).Dead = true;
     BombRec& first = placeBomb(1, 300.0f, 300.0f, 6.0f);
     BombRec& second = placeBomb(2, 295.0f, 305.0f, 6.0f);
@@ -173,7 +173,7 @@ TEST_F(Shots, ABallStrikesTheLowestLivingBombItTouches) {
     EXPECT_FALSE(second.Hot);
 }
 
-TEST_F(Shots, AFailedExplosionSoundSparesTheBombOnItsFifthHit) {
+TEST_F(BallBlaster, AFailedExplosionSoundSparesTheBombOnItsFifthHit) {
     BombRec& bomb = placeBomb(0, 300.0f, 300.0f, 6.0f);
     bomb.Hits = 4;
     host.sound.failPlay = true;
@@ -188,7 +188,7 @@ TEST_F(Shots, AFailedExplosionSoundSparesTheBombOnItsFifthHit) {
     EXPECT_EQ(activeEffects(), 0);
 }
 
-TEST_F(Shots, EveryTestRunsForABallThatWasInFlightAtTheStartOfItsStep) {
+TEST_F(BallBlaster, EveryTestRunsForABallThatWasInFlightAtTheStartOfItsStep) {
     // Leaving the screen while touching a bomb still counts as a hit.
     BombRec& bomb = placeBomb(0, 770.0f, 300.0f, 6.0f);
     ShotRec& s = placeShot(0, 770, 310, 15.0f);
@@ -212,7 +212,7 @@ TEST_F(Shots, EveryTestRunsForABallThatWasInFlightAtTheStartOfItsStep) {
     EXPECT_EQ(played(), (std::vector<std::string>{"HitBomb", "Hit", "HitBomb", "Hit", "Hit"}));
 }
 
-TEST_F(Shots, BallsOnlyStopAtPlatformsTheyTouch) {
+TEST_F(BallBlaster, BallsOnlyStopAtPlatformsTheyTouch) {
     addPlatform(15, 6, 0);  // 310 to 340, 302 to 317
     ShotRec& over = placeShot(0, 280, 280, 15.0f);   // 281 to 299 high
     ShotRec& into = placeShot(1, 280, 300, 15.0f);
@@ -222,7 +222,7 @@ TEST_F(Shots, BallsOnlyStopAtPlatformsTheyTouch) {
     EXPECT_EQ(played(), std::vector<std::string>{"Hit"});
 }
 
-TEST_F(Shots, AnimationCyclesSixteenFramesForBallsInFlight) {
+TEST_F(BallBlaster, AnimationCyclesSixteenFramesForBallsInFlight) {
     ShotRec& a = placeShot(0, 0, 0, 15.0f);
     a.Frame = 1.0f;
     ShotRec& b = placeShot(1, 0, 0, 15.0f);

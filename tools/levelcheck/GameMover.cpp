@@ -56,4 +56,9 @@ Body GameMover::body() const {
                 game_.CharInAir, game_.HyperJumps, game_.SpeedTime};
 }
 
+int16_t GameMover::surface() const {
+    Rect r = game_.GetCharRect();
+    return game_.GetSurfaceKind(r);
+}
+
 }  // namespace vorn::levelcheck

@@ -19,6 +19,7 @@ public:
     void place(const Body& body, const ItemSet& gone) override;
     ItemSet step(uint8_t keys) override;
     Body body() const override;
+    int16_t surface() const override;
 
 private:
     Game& game_;

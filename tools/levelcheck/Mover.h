@@ -32,6 +32,8 @@ public:
     // One frame with `keys` held; the items touched in it.
     virtual ItemSet step(uint8_t keys) = 0;
     virtual Body body() const = 0;
+    // The kind of platform the character stands on, 255 for none (as the game's own query).
+    virtual int16_t surface() const = 0;
 };
 
 }  // namespace vorn::levelcheck

@@ -13,19 +13,32 @@ constexpr int kSettleLimit = 400;       // frames to wait for the character to c
 constexpr float kAtRest = 0.05f;        // below this speed a standing character has stopped
 constexpr float kBounceSpeed = -10.0f;  // a fall that turns into a rise this fast was a spring
 
-// From a resting character: walks of several lengths (which also walk off edges), jumps
-// after a short or long run with the direction held for part of the flight or all of it,
-// drops through the platform, and the straight jump and drop.
+constexpr int16_t kIce = 4;
+const int16_t kHolds[] = {2, 4, 7, 11, 16, 24, 60};
+
+// From a resting character: walks of several lengths (which also walk off edges), jumps from
+// a standstill or after a short run with the direction held for part of the flight or all of
+// it, drops through the platform, and the straight jump and drop.
 std::vector<Plan> restingPlans() {
     std::vector<Plan> plans;
     for (uint8_t dir : {kHoldLeft, kHoldRight}) {
         for (int16_t run : {2, 5, 10, 20, 40}) plans.push_back({dir, 0, run, 0});
-        for (int16_t run : {0, 4, 24})
-            for (int16_t hold : {2, 4, 7, 11, 16, 24, 60}) plans.push_back({dir, kHoldJump, run, hold});
+        for (int16_t run : {0, 4})
+            for (int16_t hold : kHolds) plans.push_back({dir, kHoldJump, run, hold});
         for (int16_t hold : {2, 8, 60}) plans.push_back({dir, kHoldDown, 0, hold});
     }
     plans.push_back({0, kHoldJump, 0, 0});
     plans.push_back({0, kHoldDown, 0, 0});
+    return plans;
+}
+
+// Ice gives speed slowly: a jump from it wants a long run first. Elsewhere full speed takes
+// two frames, and a long run is a walk and a short run.
+std::vector<Plan> icePlans() {
+    std::vector<Plan> plans;
+    for (uint8_t dir : {kHoldLeft, kHoldRight})
+        for (int16_t run : {12, 24})
+            for (int16_t hold : kHolds) plans.push_back({dir, kHoldJump, run, hold});
     return plans;
 }
 
@@ -39,6 +52,7 @@ std::vector<Plan> bouncingPlans() {
 
 const std::vector<Plan> kRestingPlans = restingPlans();
 const std::vector<Plan> kBouncingPlans = bouncingPlans();
+const std::vector<Plan> kIcePlans = icePlans();
 
 bool bounced(const Body& before, const Body& after) {
     return before.inAir == 1 && before.velY > 0.0f && after.inAir == 1 && after.velY < kBounceSpeed;
@@ -76,12 +90,16 @@ void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& en
         root.gone |= t & usedUp_;
     }
     root.body = mover_.body();
+    root.onIce = mover_.surface() == kIce;
     root.frames = frame;
     addNode(root);
 
-    for (size_t n = 0; n < nodes_.size() && (touched_ & targets) != targets; ++n)
+    for (size_t n = 0; n < nodes_.size() && (touched_ & targets) != targets; ++n) {
         for (const Plan& plan : nodes_[n].bouncing ? kBouncingPlans : kRestingPlans)
             tryPlan(static_cast<int>(n), plan, ending);
+        if (nodes_[n].onIce)
+            for (const Plan& plan : kIcePlans) tryPlan(static_cast<int>(n), plan, ending);
+    }
 }
 
 void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
@@ -115,6 +133,7 @@ void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
     next.plan = plan;
     next.frames = frame;
     next.bouncing = bounce;
+    next.onIce = rest && mover_.surface() == kIce;
     addNode(next);
 }
 
@@ -126,7 +145,7 @@ void Reach::addNode(Node node) {
     if (goneId == static_cast<int>(goneSets_.size())) goneSets_.push_back(node.gone);
 
     const Body& b = node.body;
-    const uint64_t x = static_cast<uint64_t>(std::lround(b.x / 6.0f) + 32) & 0xff;
+    const uint64_t x = static_cast<uint64_t>(std::lround(b.x / 10.0f) + 32) & 0xff;
     const uint64_t y = static_cast<uint64_t>(std::lround(b.y) + 1024) & 0xfff;
     const uint64_t vx = node.bouncing ? static_cast<uint64_t>(std::lround(b.velX) + 16) & 0x3f : 0;
     const uint64_t jumps = static_cast<uint64_t>(b.highJumps) & 0x7;

@@ -48,6 +48,7 @@ private:
         Plan plan;  // the try from the parent that ended here
         int frames = 0;
         bool bouncing = false;
+        bool onIce = false;
     };
     struct Touch {
         int node = -1;

@@ -1,4 +1,4 @@
-// vorn-levelcheck [Levels.txt] [--level N] [--keys DIR]
+// vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]
 //
 // Proves that every crystal of every level, and Dovi on the level that holds him, can be
 // touched from the start with the game's own movement code. Prints what it proved per level
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ fs::path ownFolder() {
 
 int usage(const std::string& why) {
     std::cerr << "vorn-levelcheck: " << why
-              << "\nusage: vorn-levelcheck [Levels.txt] [--level N] [--keys DIR]\n";
+              << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]\n";
     return 2;
 }
 
@@ -63,7 +64,7 @@ std::string thousands(long frames) {
 int main(int argc, char** argv) {
     fs::path levels = ownFolder() / "Levels.txt";
     fs::path keysDir;
-    int only = 0;
+    std::set<int> only;  // empty: every level
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--level" || arg == "--keys") {
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
                 keysDir = value;
             } else {
                 try {
-                    only = std::stoi(value);
+                    only.insert(std::stoi(value));
                 } catch (const std::exception&) {
                     return usage("--level needs a level number");
                 }
@@ -92,12 +93,14 @@ int main(int argc, char** argv) {
         std::cerr << "vorn-levelcheck: " << checker.error() << "\n";
         return 2;
     }
-    if (only < 0 || only > checker.levelCount()) return usage("there is no level " + std::to_string(only));
+    for (int level : only)
+        if (level < 1 || level > checker.levelCount())
+            return usage("there is no level " + std::to_string(level));
 
     int unreachable = 0, crystals = 0;
     double seconds = 0;
     for (int level = 1; level <= checker.levelCount(); ++level) {
-        if (only && level != only) continue;
+        if (!only.empty() && !only.count(level)) continue;
         const LevelReport r = checker.check(level);
         seconds += r.seconds;
         crystals += r.count(kCrystal);

@@ -1,0 +1,129 @@
+// vorn-sim against stored runs. The golden levels (tests/golden/Levels.txt) are our own test
+// levels, so the runs change only when the game's rules change, not when the shipped levels do.
+// Every 20th frame, every frame that played a sound and the last frame are compared; a difference
+// anywhere earlier shows up in the sampled frames that follow. To accept a deliberate change:
+//   VORN_UPDATE_GOLDEN=1 ctest -R SimulatorGolden   (then review the diff of tests/golden/)
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/DataDir.h"
+#include "support/Paths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> runSim(const std::string& arguments, int* status = nullptr) {
+    std::string command = vorn::test::binDir() + "/vorn-sim " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::vector<std::string> lines;
+    if (!pipe) return lines;
+    std::string line;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += static_cast<char>(c);
+        }
+    }
+    int rc = pclose(pipe);
+    if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return lines;
+}
+
+std::string sampled(const std::vector<std::string>& lines) {
+    std::string out;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const bool soundPlayed = lines[k].find("\"Sounds\":[]") == std::string::npos;
+        if ((k + 1) % 20 == 0 || soundPlayed || k + 1 == lines.size()) out += lines[k] + "\n";
+    }
+    return out;
+}
+
+// A data folder with the shipped pictures and sounds and the golden levels.
+class GoldenData {
+public:
+    GoldenData() {
+        const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
+        fs::copy_file(golden / "Levels.txt", dir_.file("Levels.txt"), fs::copy_options::overwrite_existing);
+        fs::copy_file(golden / "LevelNames.txt", dir_.file("LevelNames.txt"), fs::copy_options::overwrite_existing);
+    }
+    std::string path() const { return dir_.path().string(); }
+
+private:
+    vorn::test::DataDir dir_;
+};
+
+void checkGolden(const std::string& name, const std::string& arguments) {
+    GoldenData data;
+    const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
+    std::string args = "--data " + data.path() + " " + arguments;
+    if (fs::exists(golden / (name + ".keys"))) args += " --input " + (golden / (name + ".keys")).string();
+    int status = -1;
+    const std::string actual = sampled(runSim(args, &status));
+    ASSERT_EQ(status, 0) << "vorn-sim " << args;
+    const fs::path expectedFile = golden / (name + ".jsonl");
+    if (const char* update = std::getenv("VORN_UPDATE_GOLDEN"); update && std::string(update) == "1") {
+        std::ofstream(expectedFile, std::ios::binary) << actual;
+        GTEST_SKIP() << "rewrote " << expectedFile;
+    }
+    const std::string expected = readFile(expectedFile);
+    ASSERT_FALSE(expected.empty()) << expectedFile << " is missing";
+    if (actual == expected) return;
+    // Name the first line that differs rather than dumping megabytes.
+    std::istringstream a(actual), e(expected);
+    std::string la, le;
+    for (int n = 1;; ++n) {
+        bool ga = static_cast<bool>(std::getline(a, la)), ge = static_cast<bool>(std::getline(e, le));
+        if (!ga || !ge || la != le) {
+            FAIL() << name << ": sampled line " << n << " differs\nexpected: " << le.substr(0, 400)
+                   << "\nactual:   " << la.substr(0, 400);
+        }
+    }
+}
+
+}  // namespace
+
+// Level 1 played to its end by running right along the crystals, then into level 2.
+TEST(SimulatorGolden, ALevelPlayedToItsEnd) { checkGolden("clear", "--seed 3 --level 1 --frames 400"); }
+
+// Standing still on a level that never clears until the bombs take all seven health points.
+TEST(SimulatorGolden, ADeath) { checkGolden("death", "--seed 5 --level 47 --frames 3000"); }
+
+// The last two levels: crystals, then Dovi; the score enters the table under the given name.
+TEST(SimulatorGolden, TheLastLevelWon) {
+    checkGolden("won", "--seed 11 --level 49 --frames 800 --name \"Golden Ace\"");
+}
+
+// The same seed and the same keys give the same world, frame for frame, on the shipped levels.
+TEST(SimulatorGolden, RunsAreDeterministic) {
+    vorn::test::DataDir data;
+    // A busy script: running, jumping, dropping and firing in a pattern that repeats every 97 frames.
+    std::ofstream keys(data.file("busy.keys"));
+    const char* pattern[] = {"Right", "Right Up", "Right LCtrl", "Left", "Left Space", "Down", "", "Right RShift"};
+    for (int k = 0; k < 5000; ++k) keys << pattern[(k * 7 + k / 97) % 8] << "\n";
+    keys.close();
+    const std::string args = "--data " + data.path().string() + " --frames 5000 --input " +
+                             data.file("busy.keys").string();
+    const auto first = runSim("--seed 9 " + args);
+    const auto second = runSim("--seed 9 " + args);
+    ASSERT_GT(first.size(), 100u);
+    EXPECT_EQ(first, second);
+    // And the seed matters: another one gives another world.
+    EXPECT_NE(first, runSim("--seed 10 " + args));
+}

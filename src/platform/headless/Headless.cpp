@@ -44,10 +44,10 @@ SoundRef HeadlessSound::load(const std::string& path, bool highQuality) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw VornError(kErrFileNotFound, "File not found");
     // Decode it as the real device would, so a broken file fails here too.
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length))
+    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length))
         throw VornError(kErrPathAccess, std::string("Bad wave file (") + SDL_GetError() + ")");
     SDL_FreeWAV(data);
     std::string name = std::filesystem::path(path).stem().string();

@@ -213,8 +213,8 @@ TEST_F(BallBlaster, EveryTestRunsForABallThatWasInFlightAtTheStartOfItsStep) {
 }
 
 TEST_F(BallBlaster, BallsOnlyStopAtPlatformsTheyTouch) {
-    addPlatform(15, 6, 0);  // 310 to 340, 302 to 317
-    ShotRec& over = placeShot(0, 280, 280, 15.0f);   // 281 to 299 high
+    addPlatform(15, 6, 0);                          // 310 to 340, 302 to 317
+    ShotRec& over = placeShot(0, 280, 280, 15.0f);  // 281 to 299 high
     ShotRec& into = placeShot(1, 280, 300, 15.0f);
     game.moveShots();
     EXPECT_TRUE(over.Active);

@@ -50,8 +50,8 @@ struct Landing {
 
 TEST_F(BombMotion, LandingReboundsByThePlatformHitAndHotBombsHalfAgainHigher) {
     const Landing cases[] = {
-        {3, false, -9.2f}, {1, false, -1.2f}, {0, false, -4.2f}, {2, false, -4.2f}, {4, false, -4.2f},
-        {3, true, -14.2f}, {1, true, -2.2f},  {0, true, -6.7f},
+        {3, false, -9.2f}, {1, false, -1.2f}, {0, false, -4.2f}, {2, false, -4.2f},
+        {4, false, -4.2f}, {3, true, -14.2f}, {1, true, -2.2f},  {0, true, -6.7f},
     };
     for (const Landing& c : cases) {
         game.PlatformCount = 0;
@@ -96,7 +96,7 @@ TEST_F(BombMotion, RisingIntoAPlatformPutsTheBombUnderItAndTurnsItDown) {
 
 TEST_F(BombMotion, WallsTurnARollingBombRoundExceptOnThinPlatformsWhereItClimbs) {
     for (int column = 2; column <= 6; ++column) addPlatform(20, column, 0);  // floor, top 402
-    const PlatformRec& wall = addPlatform(19, 5, 0);                        // 260 to 290, 382 to 397
+    const PlatformRec& wall = addPlatform(19, 5, 0);                         // 260 to 290, 382 to 397
     BombRec& b = placeBomb(0, 220.0f, 362.0f, 6.0f);
     game.moveBombs();
     EXPECT_FLOAT_EQ(b.X, 220.0f) << "the move is undone";

@@ -17,7 +17,8 @@ namespace vorn::test {
 class BombWorld : public ::testing::Test {
 protected:
     BombWorld() {
-        if (!play.startLevel(1, PlayFixture::emptyGrid())) throw std::runtime_error("the empty level did not start");
+        if (!play.startLevel(1, PlayFixture::emptyGrid()))
+            throw std::runtime_error("the empty level did not start");
         play.clearBombs();
         game.Health = 7;
         game.Score = 0;
@@ -65,7 +66,8 @@ protected:
     }
 
     int activeEffects() const {
-        return static_cast<int>(std::count_if(std::begin(game.ParticleSystems), std::end(game.ParticleSystems),
+        return static_cast<int>(std::count_if(std::begin(game.ParticleSystems),
+                                              std::end(game.ParticleSystems),
                                               [](const ParticleSystem& s) { return s.Active; }));
     }
     int activeShots() const {

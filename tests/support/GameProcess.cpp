@@ -1,0 +1,133 @@
+#include "support/GameProcess.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "support/Paths.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace vorn::test {
+
+namespace {
+
+bool startsWith(const char* entry, const char* prefix) {
+    return std::strncmp(entry, prefix, std::strlen(prefix)) == 0;
+}
+
+// The environment the program runs in, made before fork: the child must not allocate.
+std::vector<std::string> environmentFor(bool windowed) {
+    std::vector<std::string> env;
+    bool audioChosen = false;
+    for (char** e = environ; *e; ++e) {
+        if (startsWith(*e, "VORN_WINDOWED=") || startsWith(*e, "VORN_NO_MESSAGE_BOX=")) continue;
+        if (startsWith(*e, "SDL_AUDIODRIVER=")) audioChosen = true;
+        env.emplace_back(*e);
+    }
+    env.emplace_back("VORN_NO_MESSAGE_BOX=1");
+    if (windowed) env.emplace_back("VORN_WINDOWED=1");
+    if (!audioChosen) env.emplace_back("SDL_AUDIODRIVER=dummy");
+    return env;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& strings) {
+    std::vector<char*> out;
+    for (auto& s : strings) out.push_back(s.data());
+    out.push_back(nullptr);
+    return out;
+}
+
+}  // namespace
+
+void GameProcess::copyProgramInto(const fs::path& folder) {
+    fs::copy_file(fs::path(binDir()) / "vorn", folder / "vorn", fs::copy_options::overwrite_existing);
+}
+
+GameProcess::GameProcess(const fs::path& folder, const std::vector<std::string>& arguments, bool windowed)
+    : errorFile_(folder / "stderr.txt") {
+    std::vector<std::string> argv = {(folder / "vorn").string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<std::string> env = environmentFor(windowed);
+    const auto args = pointersTo(argv);
+    const auto envp = pointersTo(env);
+    const std::string err = errorFile_.string();
+
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("cannot fork");
+    if (pid_ == 0) {
+        const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int devNull = open("/dev/null", O_RDWR);
+        dup2(devNull, STDIN_FILENO);
+        dup2(devNull, STDOUT_FILENO);
+        dup2(errFd, STDERR_FILENO);
+        // The program finds its folder by itself, wherever it is started from.
+        if (chdir("/") != 0) _exit(126);
+        execve(args[0], args.data(), envp.data());
+        _exit(127);
+    }
+}
+
+GameProcess::~GameProcess() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+bool GameProcess::running() { return wait(0) == -1 && pid_ > 0; }
+
+void GameProcess::signal(int sig) const {
+    if (pid_ > 0) kill(pid_, sig);
+}
+
+int GameProcess::wait(int timeoutMs) {
+    if (pid_ <= 0) return -1;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+double GameProcess::cpuSeconds() const {
+    if (pid_ <= 0) return -1;
+    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
+    std::string line;
+    if (!std::getline(in, line)) return -1;
+    // The command name may hold blanks; the fields after it are counted from its closing bracket.
+    const auto close = line.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream fields(line.substr(close + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) utime = std::stoull(field);
+        if (i == 15) stime = std::stoull(field);
+    }
+    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+std::string GameProcess::errors() const {
+    std::ifstream in(errorFile_, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace vorn::test

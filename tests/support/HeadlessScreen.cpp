@@ -1,0 +1,23 @@
+#include "support/HeadlessScreen.h"
+
+namespace vorn::test {
+
+HeadlessScreen::HeadlessScreen(bool devMode) : game(host.platform()) {
+    // The folder belongs to the program under test: this copy of the game writes nothing.
+    game.abandonWithoutSaving();
+    ok_ = game.Initialize(host.window, devMode);
+}
+
+std::shared_ptr<const Surface> HeadlessScreen::draw() {
+    game.DrawFrame();
+    return screen();
+}
+
+std::shared_ptr<const Surface> HeadlessScreen::screen() {
+    const SurfaceRef shown = host.display.primary();
+    auto copy = std::make_shared<Surface>(shown->width(), shown->height());
+    copy->copyAll(*shown);
+    return copy;
+}
+
+}  // namespace vorn::test

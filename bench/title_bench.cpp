@@ -74,9 +74,10 @@ void BM_TitleText(benchmark::State& state) {
     back.setFont(t.game.FontMedium);
     back.setForeColour(vorn::rgb(255, 255, 0));
     // As many lines, of about the same lengths, as the help panel and the table hold.
-    const std::string lines[] = {"Keyboard Help", "F1 - Start Game", "F2 - Options", "Esc - Exit Game",
-                                 "P - Pause Game", "Left - Move Left ", "Right - Move Right",
-                                 "Up/Space - Jump Up", "Down - Jump Down", "Shift/Ctrl - Shoot", "High Scores"};
+    const std::string lines[] = {"Keyboard Help",      "F1 - Start Game",    "F2 - Options",
+                                 "Esc - Exit Game",    "P - Pause Game",     "Left - Move Left ",
+                                 "Right - Move Right", "Up/Space - Jump Up", "Down - Jump Down",
+                                 "Shift/Ctrl - Shoot", "High Scores"};
     for (auto _ : state) {
         int y = 160;
         for (const auto& line : lines) back.drawText(10, y += 20, line);

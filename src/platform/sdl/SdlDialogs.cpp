@@ -31,7 +31,8 @@ constexpr float kLinePixels = 13.0f;
 constexpr float kCheckBoxPixels = 13.0f;
 // When the focus lands on a text box, input waits this many frames for the box to take it.
 constexpr int kFramesToSettle = 2;
-constexpr Uint32 kFrameWaitMs = 30;
+// An idle dialog redraws this often (for the text cursor); input wakes it at once.
+constexpr Uint32 kFrameWaitMs = 50;
 
 // Latin-1 and the Windows-1252 characters beyond it: every character a name can hold.
 const ImWchar kGlyphRanges[] = {0x0020, 0x00FF, 0x0152, 0x0153, 0x0160, 0x0161, 0x0178, 0x0178, 0x017D,

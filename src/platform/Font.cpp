@@ -88,7 +88,8 @@ void Font::load() const {
     TtfFont ttf;
     ttf.font = TTF_OpenFontIndexDPI(file.path.c_str(), size_, file.index, kDotsPerInch, kDotsPerInch);
     if (!ttf.font)
-        throw VornError(kErrFileNotFound, "Font not found: " + name_ + " (" + file.path + ": " + TTF_GetError() + ")");
+        throw VornError(kErrFileNotFound,
+                        "Font not found: " + name_ + " (" + file.path + ": " + TTF_GetError() + ")");
     // Text is laid out one glyph after the other on whole pixels, without kerning.
     TTF_SetFontKerning(ttf.font, 0);
     const int ascent = TTF_FontAscent(ttf.font);
@@ -114,7 +115,8 @@ void Font::load() const {
         if (!argb.surface) continue;
         SDL_Surface* s = argb.surface;
         auto alpha = [s](int x, int y) {
-            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+            const auto* row =
+                reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
             return static_cast<uint8_t>(row[x] >> 24);
         };
         int left = s->w, right = -1, top = s->h, bottom = -1;

@@ -16,7 +16,6 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
-
 void startFontconfig() {
     static const bool started = [] {
         if (!FcInit()) return false;

@@ -28,7 +28,8 @@ SDL_Surface* createRgb565(int width, int height) {
 }
 
 uint16_t* rowOf(SDL_Surface* s, int y) {
-    return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) + static_cast<ptrdiff_t>(y) * s->pitch);
+    return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) +
+                                       static_cast<ptrdiff_t>(y) * s->pitch);
 }
 
 // Mixes one channel-packed RGB565 pixel towards a colour by coverage 0..255.

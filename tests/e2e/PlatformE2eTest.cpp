@@ -146,7 +146,8 @@ TEST_F(PlatformOnX, ThePictureFillsTheWindowWithBarsBesideAndPresentsQuickly) {
             const int presents = 30;
             const auto start = Clock::now();
             for (int i = 0; i < presents; ++i) sdl->display.presentPrimary();
-            ms = std::min(ms, std::chrono::duration<double, std::milli>(Clock::now() - start).count() / presents);
+            ms = std::min(ms,
+                          std::chrono::duration<double, std::milli>(Clock::now() - start).count() / presents);
         }
         std::printf("presentPrimary into %d x %d: %.2f ms\n", w, h, ms);
         RecordProperty("presentPrimaryMs" + std::to_string(w), std::to_string(ms));
@@ -245,8 +246,9 @@ TEST_F(DialogOnX, TheCloseBoxEndsTheShowingWithoutAClick) {
     script[3] = [this] {
         ImGuiWindow* window = ImGui::FindWindowByName("###dialog");
         ASSERT_NE(window, nullptr);
-        clickWindow(window->Pos.x + window->Size.x - ImGui::GetStyle().FramePadding.x - ImGui::GetFontSize() / 2,
-                    window->Pos.y + ImGui::GetFrameHeight() / 2);
+        clickWindow(
+            window->Pos.x + window->Size.x - ImGui::GetStyle().FramePadding.x - ImGui::GetFontSize() / 2,
+            window->Pos.y + ImGui::GetFrameHeight() / 2);
     };
     run(dialog);
     EXPECT_TRUE(dialog.clicks.empty());
@@ -257,10 +259,10 @@ TEST_F(DialogOnX, TheCloseBoxEndsTheShowingWithoutAClick) {
 TEST_F(DialogOnX, TypedKeysAndEnterWorkTheDialog) {
     open(true);
     OptionsLike dialog;
-    script[3] = [this] { x.key("space"); };        // unticks the focused sound box
-    script[6] = [this] { x.key("Escape"); };       // does nothing
-    script[9] = [this] { x.key("Tab Tab"); };      // to Cancel
-    script[12] = [this] { x.key("Return"); };      // still the default OK
+    script[3] = [this] { x.key("space"); };    // unticks the focused sound box
+    script[6] = [this] { x.key("Escape"); };   // does nothing
+    script[9] = [this] { x.key("Tab Tab"); };  // to Cancel
+    script[12] = [this] { x.key("Return"); };  // still the default OK
     run(dialog);
     EXPECT_EQ(dialog.find("chkSoundEffects")->value, 0);
     EXPECT_EQ(dialog.clicks, std::vector<std::string>({"cmdOK"}));

@@ -41,8 +41,8 @@ Xvfb::Xvfb(int width, int height) : width_(width), height_(height) {
     int ready[2];
     if (pipe(ready) != 0) throw std::runtime_error("Xvfb: no pipe");
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    const std::vector<std::string> command = {"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
-                                              screen, "-nolisten", "tcp"};
+    const std::vector<std::string> command = {
+        "Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp"};
     const auto argv = argvOf(command);
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("Xvfb: cannot fork");
@@ -124,7 +124,8 @@ uint32_t Xvfb::Image::pixel(int x, int y) const {
 Xvfb::Image Xvfb::capture() const {
     Image image;
     std::string raw;
-    if (run({"import", "-display", display_, "-window", "root", "-depth", "8", "rgb:-"}, &raw) != 0) return image;
+    if (run({"import", "-display", display_, "-window", "root", "-depth", "8", "rgb:-"}, &raw) != 0)
+        return image;
     if (raw.size() != static_cast<size_t>(width_) * height_ * 3) return image;
     image.width = width_;
     image.height = height_;
@@ -151,7 +152,8 @@ bool Xvfb::waitForWindow(const std::string& title, int timeoutMs) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
         std::string found;
-        if (run({"xdotool", "search", "--onlyvisible", "--name", title}, &found) == 0 && !found.empty()) return true;
+        if (run({"xdotool", "search", "--onlyvisible", "--name", title}, &found) == 0 && !found.empty())
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     } while (std::chrono::steady_clock::now() < deadline);
     return false;

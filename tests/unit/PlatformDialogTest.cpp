@@ -6,9 +6,9 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -200,7 +200,12 @@ TEST_F(DialogRun, TheTextBoxTakesNoMoreThanItsLengthTypedOrPastedAndOnlyTheGames
 
     // Backspace edits as usual; characters the high-score file cannot hold are refused.
     dialog.find("txtName")->text.clear();
-    script[2] = [] { type("x\xE4\xB8\xAD" "\xC3\xA9" "z"); };  // x, a CJK character, e acute, z
+    script[2] = [] {
+        type(
+            "x\xE4\xB8\xAD"
+            "\xC3\xA9"
+            "z");
+    };  // x, a CJK character, e acute, z
     script[4] = [] { key(SDL_SCANCODE_BACKSPACE); };
     script[6] = [] { key(SDL_SCANCODE_RETURN); };
     run(dialog);

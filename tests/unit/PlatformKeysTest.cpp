@@ -18,7 +18,8 @@ TEST(PlatformKeys, EveryKeyTheGameReadsHasItsDirectInputNumber) {
         {SDL_SCANCODE_UP, 0xC8},     {SDL_SCANCODE_LEFT, 0xCB},  {SDL_SCANCODE_RIGHT, 0xCD},
         {SDL_SCANCODE_DOWN, 0xD0},
     };
-    for (const auto& [scancode, code] : played) EXPECT_EQ(directInputKey(scancode), code) << SDL_GetScancodeName(scancode);
+    for (const auto& [scancode, code] : played)
+        EXPECT_EQ(directInputKey(scancode), code) << SDL_GetScancodeName(scancode);
 }
 
 TEST(PlatformKeys, TheWholeKeyboardFollowsSetOne) {
@@ -32,7 +33,8 @@ TEST(PlatformKeys, TheWholeKeyboardFollowsSetOne) {
         {SDL_SCANCODE_RALT, 0xB8},   {SDL_SCANCODE_KP_DIVIDE, 0xB5}, {SDL_SCANCODE_HOME, 0xC7},
         {SDL_SCANCODE_DELETE, 0xD3}, {SDL_SCANCODE_LGUI, 0xDB},      {SDL_SCANCODE_PAGEDOWN, 0xD1},
     };
-    for (const auto& [scancode, code] : keys) EXPECT_EQ(directInputKey(scancode), code) << SDL_GetScancodeName(scancode);
+    for (const auto& [scancode, code] : keys)
+        EXPECT_EQ(directInputKey(scancode), code) << SDL_GetScancodeName(scancode);
 
     // No two keys share a number (the two backslash positions of the ISO and ANSI boards are
     // one key), and the letters fill their three rows without gaps.
@@ -41,11 +43,13 @@ TEST(PlatformKeys, TheWholeKeyboardFollowsSetOne) {
         const int code = directInputKey(static_cast<SDL_Scancode>(sc));
         if (code == 0 || sc == SDL_SCANCODE_NONUSHASH) continue;
         const auto [at, fresh] = seen.emplace(code, static_cast<SDL_Scancode>(sc));
-        EXPECT_TRUE(fresh) << "0x" << std::hex << code << " for " << SDL_GetScancodeName(static_cast<SDL_Scancode>(sc))
-                           << " and " << SDL_GetScancodeName(at->second);
+        EXPECT_TRUE(fresh) << "0x" << std::hex << code << " for "
+                           << SDL_GetScancodeName(static_cast<SDL_Scancode>(sc)) << " and "
+                           << SDL_GetScancodeName(at->second);
     }
     std::set<int> letters;
-    for (int sc = SDL_SCANCODE_A; sc <= SDL_SCANCODE_Z; ++sc) letters.insert(directInputKey(static_cast<SDL_Scancode>(sc)));
+    for (int sc = SDL_SCANCODE_A; sc <= SDL_SCANCODE_Z; ++sc)
+        letters.insert(directInputKey(static_cast<SDL_Scancode>(sc)));
     std::set<int> rows;
     for (int c = 0x10; c <= 0x19; ++c) rows.insert(c);
     for (int c = 0x1E; c <= 0x26; ++c) rows.insert(c);

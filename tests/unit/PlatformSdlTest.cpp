@@ -132,7 +132,8 @@ TEST(PlatformSdl, WithoutADisplayNothingThrowsUntilTheGameOpensTheScreenOrTheKey
     SdlMessageBox box(sdl.window);
     testing::internal::CaptureStderr();
     box.show("VBGE - Initialize - The display could not be opened");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "VBGE - Initialize - The display could not be opened\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "VBGE - Initialize - The display could not be opened\n");
 
     // The pump and the dialogs do nothing harmful either.
     sdl.window.pumpMessages();

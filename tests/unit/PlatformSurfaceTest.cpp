@@ -52,11 +52,13 @@ TEST(PlatformSurface, StretchedCopiesSampleTheSourceEvenly) {
     number(source);
     EXPECT_TRUE(half.blt(Rect{0, 0, 2, 2}, source, Rect{0, 0, 4, 4}, false));
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x) EXPECT_EQ(half.pixel(x, y), numbered(source, 2 * x, 2 * y)) << x << "," << y;
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(half.pixel(x, y), numbered(source, 2 * x, 2 * y)) << x << "," << y;
 
     EXPECT_TRUE(twice.blt(Rect{0, 0, 8, 8}, source, Rect{0, 0, 4, 4}, false));
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) EXPECT_EQ(twice.pixel(x, y), numbered(source, x / 2, y / 2)) << x << "," << y;
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(twice.pixel(x, y), numbered(source, x / 2, y / 2)) << x << "," << y;
 
     // A keyed stretch skips the key wherever it lands.
     Surface keyedSource(2, 1), keyedDest(4, 1);
@@ -74,7 +76,8 @@ TEST(PlatformSurface, ASourceRectangleOutsideThePictureIsRefusedAndDrawsNothing)
     Surface source(10, 10), dest(20, 20);
     number(source);
     const std::vector<Rect> outside = {
-        {-1, 0, 5, 5}, {0, -1, 5, 5}, {6, 0, 11, 5}, {0, 6, 5, 11}, {20, 20, 25, 25}, {3, 3, 3, 8}, {5, 5, 2, 8},
+        {-1, 0, 5, 5},    {0, -1, 5, 5}, {6, 0, 11, 5}, {0, 6, 5, 11},
+        {20, 20, 25, 25}, {3, 3, 3, 8},  {5, 5, 2, 8},
     };
     for (const Rect& r : outside) {
         fill(dest, kBackground);
@@ -97,7 +100,8 @@ TEST(PlatformSurface, CopiesAreClippedToTheDestinationWithTheSourceFollowing) {
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 10; ++x) {
             const bool inside = x < 4 && y < 3;
-            EXPECT_EQ(dest.pixel(x, y), inside ? numbered(source, x + 2, y + 3) : kBackground) << x << "," << y;
+            EXPECT_EQ(dest.pixel(x, y), inside ? numbered(source, x + 2, y + 3) : kBackground)
+                << x << "," << y;
         }
 
     // Hanging over the bottom-right corner, and stretched.

@@ -123,9 +123,10 @@ TEST(PlatformText, TextIsDrawnInTheForeColourWhereTheFontPutsItOverWhatWasThere)
             const int lx = x - x0, ly = y - y0;
             int alpha = 0;
             if (lx >= 0 && ly >= 0 && lx < argb->w && ly < argb->h)
-                alpha = static_cast<int>(
-                    reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + ly * argb->pitch)[lx] >>
-                    24);
+                alpha =
+                    static_cast<int>(reinterpret_cast<const uint32_t*>(
+                                         static_cast<const uint8_t*>(argb->pixels) + ly * argb->pitch)[lx] >>
+                                     24);
             const uint16_t p = s.pixel(x, y);
             if (alpha == 0) {
                 EXPECT_EQ(p, kBackground) << x << "," << y;
@@ -157,10 +158,10 @@ TEST(PlatformText, TextIsUtf8AndStrayBytesAreReadAsTheGameCodePage) {
         s->setFont(font);
         s->setForeColour(rgb(255, 255, 255));
     }
-    utf8.drawText(2, 2, "J\xC3\xA9r\xC3\xB4me");   // "Jérôme" in UTF-8
-    single.drawText(2, 2, "J\xE9r\xF4me");         // the same in Windows-1252 bytes
-    euro.drawText(2, 2, "\xE2\x82\xAC");           // the euro sign: 0x80 in the code page
-    foreign.drawText(2, 2, "\xE4\xB8\xAD");        // a character the code page lacks
+    utf8.drawText(2, 2, "J\xC3\xA9r\xC3\xB4me");  // "Jérôme" in UTF-8
+    single.drawText(2, 2, "J\xE9r\xF4me");        // the same in Windows-1252 bytes
+    euro.drawText(2, 2, "\xE2\x82\xAC");          // the euro sign: 0x80 in the code page
+    foreign.drawText(2, 2, "\xE4\xB8\xAD");       // a character the code page lacks
     question.drawText(2, 2, "?");
     int differences = 0, euroInk = 0, questionDiff = 0;
     for (int y = 0; y < 30; ++y)
@@ -179,7 +180,8 @@ TEST(PlatformText, TheCodePageMapsBothWays) {
     EXPECT_EQ(cp1252ToUnicode(0x80), 0x20AC);
     EXPECT_EQ(cp1252ToUnicode(0x9F), 0x0178);
     EXPECT_EQ(cp1252ToUnicode(0xE9), 0xE9);
-    for (uint8_t undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(cp1252ToUnicode(undefined), 0) << int(undefined);
+    for (uint8_t undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        EXPECT_EQ(cp1252ToUnicode(undefined), 0) << int(undefined);
     for (int b = 0x20; b < 256; ++b) {
         const char32_t cp = cp1252ToUnicode(static_cast<uint8_t>(b));
         if (cp != 0) {

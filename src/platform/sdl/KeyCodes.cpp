@@ -1,176 +1,258 @@
 #include "platform/sdl/KeyCodes.h"
 
-namespace vorn {
+#include <array>
+#include <utility>
 
-uint8_t directInputKey(SDL_Scancode scancode) {
-    if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) {
-        // Set 1 numbers the letters by their rows on the keyboard, not alphabetically.
-        static constexpr uint8_t kLetters[26] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17,
-                                                 0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13,
-                                                 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};
-        return kLetters[scancode - SDL_SCANCODE_A];
-    }
-    if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_0)
-        return static_cast<uint8_t>(0x02 + (scancode - SDL_SCANCODE_1));
-    if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F10)
-        return static_cast<uint8_t>(0x3B + (scancode - SDL_SCANCODE_F1));
-    if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F15)
-        return static_cast<uint8_t>(0x64 + (scancode - SDL_SCANCODE_F13));
-    switch (scancode) {
-        case SDL_SCANCODE_ESCAPE: return 0x01;
-        case SDL_SCANCODE_MINUS: return 0x0C;
-        case SDL_SCANCODE_EQUALS: return 0x0D;
-        case SDL_SCANCODE_BACKSPACE: return 0x0E;
-        case SDL_SCANCODE_TAB: return 0x0F;
-        case SDL_SCANCODE_LEFTBRACKET: return 0x1A;
-        case SDL_SCANCODE_RIGHTBRACKET: return 0x1B;
-        case SDL_SCANCODE_RETURN: return 0x1C;
-        case SDL_SCANCODE_LCTRL: return 0x1D;
-        case SDL_SCANCODE_SEMICOLON: return 0x27;
-        case SDL_SCANCODE_APOSTROPHE: return 0x28;
-        case SDL_SCANCODE_GRAVE: return 0x29;
-        case SDL_SCANCODE_LSHIFT: return 0x2A;
-        case SDL_SCANCODE_BACKSLASH: return 0x2B;
-        case SDL_SCANCODE_NONUSHASH: return 0x2B;
-        case SDL_SCANCODE_COMMA: return 0x33;
-        case SDL_SCANCODE_PERIOD: return 0x34;
-        case SDL_SCANCODE_SLASH: return 0x35;
-        case SDL_SCANCODE_RSHIFT: return 0x36;
-        case SDL_SCANCODE_KP_MULTIPLY: return 0x37;
-        case SDL_SCANCODE_LALT: return 0x38;
-        case SDL_SCANCODE_SPACE: return 0x39;
-        case SDL_SCANCODE_CAPSLOCK: return 0x3A;
-        case SDL_SCANCODE_NUMLOCKCLEAR: return 0x45;
-        case SDL_SCANCODE_SCROLLLOCK: return 0x46;
-        case SDL_SCANCODE_KP_7: return 0x47;
-        case SDL_SCANCODE_KP_8: return 0x48;
-        case SDL_SCANCODE_KP_9: return 0x49;
-        case SDL_SCANCODE_KP_MINUS: return 0x4A;
-        case SDL_SCANCODE_KP_4: return 0x4B;
-        case SDL_SCANCODE_KP_5: return 0x4C;
-        case SDL_SCANCODE_KP_6: return 0x4D;
-        case SDL_SCANCODE_KP_PLUS: return 0x4E;
-        case SDL_SCANCODE_KP_1: return 0x4F;
-        case SDL_SCANCODE_KP_2: return 0x50;
-        case SDL_SCANCODE_KP_3: return 0x51;
-        case SDL_SCANCODE_KP_0: return 0x52;
-        case SDL_SCANCODE_KP_PERIOD: return 0x53;
-        case SDL_SCANCODE_NONUSBACKSLASH: return 0x56;
-        case SDL_SCANCODE_F11: return 0x57;
-        case SDL_SCANCODE_F12: return 0x58;
-        case SDL_SCANCODE_INTERNATIONAL2: return 0x70;  // kana
-        case SDL_SCANCODE_INTERNATIONAL1: return 0x73;  // the Brazilian /? key
-        case SDL_SCANCODE_INTERNATIONAL4: return 0x79;  // convert
-        case SDL_SCANCODE_INTERNATIONAL5: return 0x7B;  // no convert
-        case SDL_SCANCODE_INTERNATIONAL3: return 0x7D;  // yen
-        case SDL_SCANCODE_KP_EQUALS: return 0x8D;
-        case SDL_SCANCODE_AUDIOPREV: return 0x90;
-        case SDL_SCANCODE_AUDIONEXT: return 0x99;
-        case SDL_SCANCODE_KP_ENTER: return 0x9C;
-        case SDL_SCANCODE_RCTRL: return 0x9D;
-        case SDL_SCANCODE_MUTE: return 0xA0;
-        case SDL_SCANCODE_CALCULATOR: return 0xA1;
-        case SDL_SCANCODE_AUDIOPLAY: return 0xA2;
-        case SDL_SCANCODE_AUDIOSTOP: return 0xA4;
-        case SDL_SCANCODE_VOLUMEDOWN: return 0xAE;
-        case SDL_SCANCODE_VOLUMEUP: return 0xB0;
-        case SDL_SCANCODE_AC_HOME: return 0xB2;
-        case SDL_SCANCODE_KP_COMMA: return 0xB3;
-        case SDL_SCANCODE_KP_DIVIDE: return 0xB5;
-        case SDL_SCANCODE_PRINTSCREEN: return 0xB7;
-        case SDL_SCANCODE_RALT: return 0xB8;
-        case SDL_SCANCODE_PAUSE: return 0xC5;
-        case SDL_SCANCODE_HOME: return 0xC7;
-        case SDL_SCANCODE_UP: return 0xC8;
-        case SDL_SCANCODE_PAGEUP: return 0xC9;
-        case SDL_SCANCODE_LEFT: return 0xCB;
-        case SDL_SCANCODE_RIGHT: return 0xCD;
-        case SDL_SCANCODE_END: return 0xCF;
-        case SDL_SCANCODE_DOWN: return 0xD0;
-        case SDL_SCANCODE_PAGEDOWN: return 0xD1;
-        case SDL_SCANCODE_INSERT: return 0xD2;
-        case SDL_SCANCODE_DELETE: return 0xD3;
-        case SDL_SCANCODE_LGUI: return 0xDB;
-        case SDL_SCANCODE_RGUI: return 0xDC;
-        case SDL_SCANCODE_APPLICATION: return 0xDD;
-        case SDL_SCANCODE_POWER: return 0xDE;
-        case SDL_SCANCODE_SLEEP: return 0xDF;
-        case SDL_SCANCODE_AC_SEARCH: return 0xE5;
-        case SDL_SCANCODE_AC_BOOKMARKS: return 0xE6;
-        case SDL_SCANCODE_AC_REFRESH: return 0xE7;
-        case SDL_SCANCODE_AC_STOP: return 0xE8;
-        case SDL_SCANCODE_AC_FORWARD: return 0xE9;
-        case SDL_SCANCODE_AC_BACK: return 0xEA;
-        case SDL_SCANCODE_COMPUTER: return 0xEB;
-        case SDL_SCANCODE_MAIL: return 0xEC;
-        case SDL_SCANCODE_MEDIASELECT: return 0xED;
-        default: return 0;
-    }
-}
+namespace vorn {
 
 namespace {
 
-int virtualKeyOfScancode(SDL_Scancode scancode) {
-    if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) return 'A' + (scancode - SDL_SCANCODE_A);
-    if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) return '1' + (scancode - SDL_SCANCODE_1);
-    if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) return 112 + (scancode - SDL_SCANCODE_F1);
-    if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24) return 124 + (scancode - SDL_SCANCODE_F13);
-    if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9) return 97 + (scancode - SDL_SCANCODE_KP_1);
-    switch (scancode) {
-        case SDL_SCANCODE_0: return '0';
-        case SDL_SCANCODE_KP_0: return 96;
-        case SDL_SCANCODE_BACKSPACE: return 8;
-        case SDL_SCANCODE_TAB: return 9;
-        case SDL_SCANCODE_RETURN:
-        case SDL_SCANCODE_KP_ENTER: return 13;
-        case SDL_SCANCODE_LSHIFT:
-        case SDL_SCANCODE_RSHIFT: return 16;
-        case SDL_SCANCODE_LCTRL:
-        case SDL_SCANCODE_RCTRL: return 17;
-        case SDL_SCANCODE_LALT:
-        case SDL_SCANCODE_RALT: return 18;
-        case SDL_SCANCODE_PAUSE: return 19;
-        case SDL_SCANCODE_CAPSLOCK: return 20;
-        case SDL_SCANCODE_ESCAPE: return 27;
-        case SDL_SCANCODE_SPACE: return 32;
-        case SDL_SCANCODE_PAGEUP: return 33;
-        case SDL_SCANCODE_PAGEDOWN: return 34;
-        case SDL_SCANCODE_END: return 35;
-        case SDL_SCANCODE_HOME: return 36;
-        case SDL_SCANCODE_LEFT: return 37;
-        case SDL_SCANCODE_UP: return 38;
-        case SDL_SCANCODE_RIGHT: return 39;
-        case SDL_SCANCODE_DOWN: return 40;
-        case SDL_SCANCODE_PRINTSCREEN: return 44;
-        case SDL_SCANCODE_INSERT: return 45;
-        case SDL_SCANCODE_DELETE: return 46;
-        case SDL_SCANCODE_LGUI: return 91;
-        case SDL_SCANCODE_RGUI: return 92;
-        case SDL_SCANCODE_APPLICATION: return 93;
-        case SDL_SCANCODE_KP_MULTIPLY: return 106;
-        case SDL_SCANCODE_KP_PLUS: return 107;
-        case SDL_SCANCODE_KP_MINUS: return 109;
-        case SDL_SCANCODE_KP_PERIOD: return 110;
-        case SDL_SCANCODE_KP_DIVIDE: return 111;
-        case SDL_SCANCODE_NUMLOCKCLEAR: return 144;
-        case SDL_SCANCODE_SCROLLLOCK: return 145;
-        case SDL_SCANCODE_SEMICOLON: return 186;
-        case SDL_SCANCODE_EQUALS: return 187;
-        case SDL_SCANCODE_COMMA: return 188;
-        case SDL_SCANCODE_MINUS: return 189;
-        case SDL_SCANCODE_PERIOD: return 190;
-        case SDL_SCANCODE_SLASH: return 191;
-        case SDL_SCANCODE_GRAVE: return 192;
-        case SDL_SCANCODE_LEFTBRACKET: return 219;
-        case SDL_SCANCODE_BACKSLASH: return 220;
-        case SDL_SCANCODE_RIGHTBRACKET: return 221;
-        case SDL_SCANCODE_APOSTROPHE: return 222;
-        case SDL_SCANCODE_NONUSBACKSLASH: return 226;
-        default: return 0;
-    }
+template <class Code>
+using KeyTable = std::array<Code, SDL_NUM_SCANCODES>;
+
+template <class Code, size_t N>
+KeyTable<Code> tableOf(const std::pair<SDL_Scancode, int> (&keys)[N]) {
+    KeyTable<Code> table{};
+    for (const auto& [scancode, code] : keys) table[scancode] = static_cast<Code>(code);
+    return table;
 }
 
+// Set 1 numbers the letters by their rows on the keyboard, not alphabetically; the extended
+// keys (those the keyboard sends after an E0 byte) sit at their scan code + 128.
+constexpr std::pair<SDL_Scancode, int> kDirectInput[] = {
+    {SDL_SCANCODE_ESCAPE, 0x01},
+    {SDL_SCANCODE_1, 0x02},
+    {SDL_SCANCODE_2, 0x03},
+    {SDL_SCANCODE_3, 0x04},
+    {SDL_SCANCODE_4, 0x05},
+    {SDL_SCANCODE_5, 0x06},
+    {SDL_SCANCODE_6, 0x07},
+    {SDL_SCANCODE_7, 0x08},
+    {SDL_SCANCODE_8, 0x09},
+    {SDL_SCANCODE_9, 0x0A},
+    {SDL_SCANCODE_0, 0x0B},
+    {SDL_SCANCODE_MINUS, 0x0C},
+    {SDL_SCANCODE_EQUALS, 0x0D},
+    {SDL_SCANCODE_BACKSPACE, 0x0E},
+    {SDL_SCANCODE_TAB, 0x0F},
+    {SDL_SCANCODE_Q, 0x10},
+    {SDL_SCANCODE_W, 0x11},
+    {SDL_SCANCODE_E, 0x12},
+    {SDL_SCANCODE_R, 0x13},
+    {SDL_SCANCODE_T, 0x14},
+    {SDL_SCANCODE_Y, 0x15},
+    {SDL_SCANCODE_U, 0x16},
+    {SDL_SCANCODE_I, 0x17},
+    {SDL_SCANCODE_O, 0x18},
+    {SDL_SCANCODE_P, 0x19},
+    {SDL_SCANCODE_LEFTBRACKET, 0x1A},
+    {SDL_SCANCODE_RIGHTBRACKET, 0x1B},
+    {SDL_SCANCODE_RETURN, 0x1C},
+    {SDL_SCANCODE_LCTRL, 0x1D},
+    {SDL_SCANCODE_A, 0x1E},
+    {SDL_SCANCODE_S, 0x1F},
+    {SDL_SCANCODE_D, 0x20},
+    {SDL_SCANCODE_F, 0x21},
+    {SDL_SCANCODE_G, 0x22},
+    {SDL_SCANCODE_H, 0x23},
+    {SDL_SCANCODE_J, 0x24},
+    {SDL_SCANCODE_K, 0x25},
+    {SDL_SCANCODE_L, 0x26},
+    {SDL_SCANCODE_SEMICOLON, 0x27},
+    {SDL_SCANCODE_APOSTROPHE, 0x28},
+    {SDL_SCANCODE_GRAVE, 0x29},
+    {SDL_SCANCODE_LSHIFT, 0x2A},
+    {SDL_SCANCODE_BACKSLASH, 0x2B},
+    {SDL_SCANCODE_NONUSHASH, 0x2B},
+    {SDL_SCANCODE_Z, 0x2C},
+    {SDL_SCANCODE_X, 0x2D},
+    {SDL_SCANCODE_C, 0x2E},
+    {SDL_SCANCODE_V, 0x2F},
+    {SDL_SCANCODE_B, 0x30},
+    {SDL_SCANCODE_N, 0x31},
+    {SDL_SCANCODE_M, 0x32},
+    {SDL_SCANCODE_COMMA, 0x33},
+    {SDL_SCANCODE_PERIOD, 0x34},
+    {SDL_SCANCODE_SLASH, 0x35},
+    {SDL_SCANCODE_RSHIFT, 0x36},
+    {SDL_SCANCODE_KP_MULTIPLY, 0x37},
+    {SDL_SCANCODE_LALT, 0x38},
+    {SDL_SCANCODE_SPACE, 0x39},
+    {SDL_SCANCODE_CAPSLOCK, 0x3A},
+    {SDL_SCANCODE_F1, 0x3B},
+    {SDL_SCANCODE_F2, 0x3C},
+    {SDL_SCANCODE_F3, 0x3D},
+    {SDL_SCANCODE_F4, 0x3E},
+    {SDL_SCANCODE_F5, 0x3F},
+    {SDL_SCANCODE_F6, 0x40},
+    {SDL_SCANCODE_F7, 0x41},
+    {SDL_SCANCODE_F8, 0x42},
+    {SDL_SCANCODE_F9, 0x43},
+    {SDL_SCANCODE_F10, 0x44},
+    {SDL_SCANCODE_NUMLOCKCLEAR, 0x45},
+    {SDL_SCANCODE_SCROLLLOCK, 0x46},
+    {SDL_SCANCODE_KP_7, 0x47},
+    {SDL_SCANCODE_KP_8, 0x48},
+    {SDL_SCANCODE_KP_9, 0x49},
+    {SDL_SCANCODE_KP_MINUS, 0x4A},
+    {SDL_SCANCODE_KP_4, 0x4B},
+    {SDL_SCANCODE_KP_5, 0x4C},
+    {SDL_SCANCODE_KP_6, 0x4D},
+    {SDL_SCANCODE_KP_PLUS, 0x4E},
+    {SDL_SCANCODE_KP_1, 0x4F},
+    {SDL_SCANCODE_KP_2, 0x50},
+    {SDL_SCANCODE_KP_3, 0x51},
+    {SDL_SCANCODE_KP_0, 0x52},
+    {SDL_SCANCODE_KP_PERIOD, 0x53},
+    {SDL_SCANCODE_NONUSBACKSLASH, 0x56},
+    {SDL_SCANCODE_F11, 0x57},
+    {SDL_SCANCODE_F12, 0x58},
+    {SDL_SCANCODE_F13, 0x64},
+    {SDL_SCANCODE_F14, 0x65},
+    {SDL_SCANCODE_F15, 0x66},
+    {SDL_SCANCODE_INTERNATIONAL2, 0x70},  // kana
+    {SDL_SCANCODE_INTERNATIONAL1, 0x73},  // the Brazilian /? key
+    {SDL_SCANCODE_INTERNATIONAL4, 0x79},  // convert
+    {SDL_SCANCODE_INTERNATIONAL5, 0x7B},  // no convert
+    {SDL_SCANCODE_INTERNATIONAL3, 0x7D},  // yen
+    {SDL_SCANCODE_KP_EQUALS, 0x8D},
+    {SDL_SCANCODE_AUDIOPREV, 0x90},
+    {SDL_SCANCODE_AUDIONEXT, 0x99},
+    {SDL_SCANCODE_KP_ENTER, 0x9C},
+    {SDL_SCANCODE_RCTRL, 0x9D},
+    {SDL_SCANCODE_MUTE, 0xA0},
+    {SDL_SCANCODE_CALCULATOR, 0xA1},
+    {SDL_SCANCODE_AUDIOPLAY, 0xA2},
+    {SDL_SCANCODE_AUDIOSTOP, 0xA4},
+    {SDL_SCANCODE_VOLUMEDOWN, 0xAE},
+    {SDL_SCANCODE_VOLUMEUP, 0xB0},
+    {SDL_SCANCODE_AC_HOME, 0xB2},
+    {SDL_SCANCODE_KP_COMMA, 0xB3},
+    {SDL_SCANCODE_KP_DIVIDE, 0xB5},
+    {SDL_SCANCODE_PRINTSCREEN, 0xB7},
+    {SDL_SCANCODE_RALT, 0xB8},
+    {SDL_SCANCODE_PAUSE, 0xC5},
+    {SDL_SCANCODE_HOME, 0xC7},
+    {SDL_SCANCODE_UP, 0xC8},
+    {SDL_SCANCODE_PAGEUP, 0xC9},
+    {SDL_SCANCODE_LEFT, 0xCB},
+    {SDL_SCANCODE_RIGHT, 0xCD},
+    {SDL_SCANCODE_END, 0xCF},
+    {SDL_SCANCODE_DOWN, 0xD0},
+    {SDL_SCANCODE_PAGEDOWN, 0xD1},
+    {SDL_SCANCODE_INSERT, 0xD2},
+    {SDL_SCANCODE_DELETE, 0xD3},
+    {SDL_SCANCODE_LGUI, 0xDB},
+    {SDL_SCANCODE_RGUI, 0xDC},
+    {SDL_SCANCODE_APPLICATION, 0xDD},
+    {SDL_SCANCODE_POWER, 0xDE},
+    {SDL_SCANCODE_SLEEP, 0xDF},
+    {SDL_SCANCODE_AC_SEARCH, 0xE5},
+    {SDL_SCANCODE_AC_BOOKMARKS, 0xE6},
+    {SDL_SCANCODE_AC_REFRESH, 0xE7},
+    {SDL_SCANCODE_AC_STOP, 0xE8},
+    {SDL_SCANCODE_AC_FORWARD, 0xE9},
+    {SDL_SCANCODE_AC_BACK, 0xEA},
+    {SDL_SCANCODE_COMPUTER, 0xEB},
+    {SDL_SCANCODE_MAIL, 0xEC},
+    {SDL_SCANCODE_MEDIASELECT, 0xED},
+};
+
+// The keys without a character of their own, and the character keys of a US layout.
+constexpr std::pair<SDL_Scancode, int> kVirtual[] = {
+    {SDL_SCANCODE_BACKSPACE, 8},
+    {SDL_SCANCODE_TAB, 9},
+    {SDL_SCANCODE_RETURN, 13},
+    {SDL_SCANCODE_KP_ENTER, 13},
+    {SDL_SCANCODE_LSHIFT, 16},
+    {SDL_SCANCODE_RSHIFT, 16},
+    {SDL_SCANCODE_LCTRL, 17},
+    {SDL_SCANCODE_RCTRL, 17},
+    {SDL_SCANCODE_LALT, 18},
+    {SDL_SCANCODE_RALT, 18},
+    {SDL_SCANCODE_PAUSE, 19},
+    {SDL_SCANCODE_CAPSLOCK, 20},
+    {SDL_SCANCODE_ESCAPE, 27},
+    {SDL_SCANCODE_SPACE, 32},
+    {SDL_SCANCODE_PAGEUP, 33},
+    {SDL_SCANCODE_PAGEDOWN, 34},
+    {SDL_SCANCODE_END, 35},
+    {SDL_SCANCODE_HOME, 36},
+    {SDL_SCANCODE_LEFT, 37},
+    {SDL_SCANCODE_UP, 38},
+    {SDL_SCANCODE_RIGHT, 39},
+    {SDL_SCANCODE_DOWN, 40},
+    {SDL_SCANCODE_PRINTSCREEN, 44},
+    {SDL_SCANCODE_INSERT, 45},
+    {SDL_SCANCODE_DELETE, 46},
+    {SDL_SCANCODE_LGUI, 91},
+    {SDL_SCANCODE_RGUI, 92},
+    {SDL_SCANCODE_APPLICATION, 93},
+    {SDL_SCANCODE_KP_0, 96},
+    {SDL_SCANCODE_KP_1, 97},
+    {SDL_SCANCODE_KP_2, 98},
+    {SDL_SCANCODE_KP_3, 99},
+    {SDL_SCANCODE_KP_4, 100},
+    {SDL_SCANCODE_KP_5, 101},
+    {SDL_SCANCODE_KP_6, 102},
+    {SDL_SCANCODE_KP_7, 103},
+    {SDL_SCANCODE_KP_8, 104},
+    {SDL_SCANCODE_KP_9, 105},
+    {SDL_SCANCODE_KP_MULTIPLY, 106},
+    {SDL_SCANCODE_KP_PLUS, 107},
+    {SDL_SCANCODE_KP_MINUS, 109},
+    {SDL_SCANCODE_KP_PERIOD, 110},
+    {SDL_SCANCODE_KP_DIVIDE, 111},
+    {SDL_SCANCODE_F1, 112},
+    {SDL_SCANCODE_F2, 113},
+    {SDL_SCANCODE_F3, 114},
+    {SDL_SCANCODE_F4, 115},
+    {SDL_SCANCODE_F5, 116},
+    {SDL_SCANCODE_F6, 117},
+    {SDL_SCANCODE_F7, 118},
+    {SDL_SCANCODE_F8, 119},
+    {SDL_SCANCODE_F9, 120},
+    {SDL_SCANCODE_F10, 121},
+    {SDL_SCANCODE_F11, 122},
+    {SDL_SCANCODE_F12, 123},
+    {SDL_SCANCODE_NUMLOCKCLEAR, 144},
+    {SDL_SCANCODE_SCROLLLOCK, 145},
+    {SDL_SCANCODE_SEMICOLON, 186},
+    {SDL_SCANCODE_EQUALS, 187},
+    {SDL_SCANCODE_COMMA, 188},
+    {SDL_SCANCODE_MINUS, 189},
+    {SDL_SCANCODE_PERIOD, 190},
+    {SDL_SCANCODE_SLASH, 191},
+    {SDL_SCANCODE_GRAVE, 192},
+    {SDL_SCANCODE_LEFTBRACKET, 219},
+    {SDL_SCANCODE_BACKSLASH, 220},
+    {SDL_SCANCODE_RIGHTBRACKET, 221},
+    {SDL_SCANCODE_APOSTROPHE, 222},
+    {SDL_SCANCODE_NONUSBACKSLASH, 226},
+};
+
+const KeyTable<uint8_t>& directInputTable() {
+    static const KeyTable<uint8_t> table = tableOf<uint8_t>(kDirectInput);
+    return table;
+}
+
+const KeyTable<int>& virtualTable() {
+    static const KeyTable<int> table = [] {
+        KeyTable<int> t = tableOf<int>(kVirtual);
+        for (int sc = SDL_SCANCODE_A; sc <= SDL_SCANCODE_Z; ++sc) t[sc] = 'A' + (sc - SDL_SCANCODE_A);
+        for (int sc = SDL_SCANCODE_1; sc <= SDL_SCANCODE_9; ++sc) t[sc] = '1' + (sc - SDL_SCANCODE_1);
+        t[SDL_SCANCODE_0] = '0';
+        for (int sc = SDL_SCANCODE_F13; sc <= SDL_SCANCODE_F24; ++sc) t[sc] = 124 + (sc - SDL_SCANCODE_F13);
+        return t;
+    }();
+    return table;
+}
+
+bool inRange(SDL_Scancode scancode) { return scancode >= 0 && scancode < SDL_NUM_SCANCODES; }
+
 }  // namespace
+
+uint8_t directInputKey(SDL_Scancode scancode) { return inRange(scancode) ? directInputTable()[scancode] : 0; }
 
 int virtualKey(SDL_Keycode key, SDL_Scancode scancode) {
     // Letters and digits follow the layout, as the virtual keys of a Latin layout do; the
@@ -178,7 +260,7 @@ int virtualKey(SDL_Keycode key, SDL_Scancode scancode) {
     if (key >= 'a' && key <= 'z') return static_cast<int>(key - 'a' + 'A');
     if (key >= '0' && key <= '9' && scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_0)
         return static_cast<int>(key);
-    return virtualKeyOfScancode(scancode);
+    return inRange(scancode) ? virtualTable()[scancode] : 0;
 }
 
 }  // namespace vorn

@@ -175,7 +175,8 @@ void SdlDialogs::fitTo(float scale) {
         ImFontConfig config;
         config.FontNo = fontIndex_;
         config.PixelSnapH = true;
-        built = io.Fonts->AddFontFromFileTTF(fontPath_.c_str(), size, &config, kGlyphRanges) && io.Fonts->Build();
+        built =
+            io.Fonts->AddFontFromFileTTF(fontPath_.c_str(), size, &config, kGlyphRanges) && io.Fonts->Build();
     }
     if (!built) {
         io.Fonts->Clear();
@@ -210,8 +211,8 @@ void SdlDialogs::runModal(Dialog& dialog) {
         takeInput(showing);
         if (window_.closeRequested()) break;
         drawFrame(showing);
-        const bool busy = showing.key != Showing::Key::None || !showing.clicked.empty() || showing.settling > 0 ||
-                          showing.heldBack.has_value();
+        const bool busy = showing.key != Showing::Key::None || !showing.clicked.empty() ||
+                          showing.settling > 0 || showing.heldBack.has_value();
         carryOut(showing);
         if (!busy) SDL_WaitEventTimeout(nullptr, kFrameWaitMs);
     }
@@ -238,7 +239,8 @@ void SdlDialogs::takeInput(Showing& showing) {
             switch (sc) {
                 case SDL_SCANCODE_TAB:
                     if (!down) return false;
-                    showing.key = (event.key.keysym.mod & KMOD_SHIFT) ? Showing::Key::BackTab : Showing::Key::Tab;
+                    showing.key =
+                        (event.key.keysym.mod & KMOD_SHIFT) ? Showing::Key::BackTab : Showing::Key::Tab;
                     return true;
                 case SDL_SCANCODE_RETURN:
                 case SDL_SCANCODE_KP_ENTER:
@@ -289,15 +291,15 @@ void SdlDialogs::drawFrame(Showing& showing) {
     Dialog& dialog = showing.dialog;
     const float titleHeight = ImGui::GetFrameHeight();
     const SDL_Rect picture = display_.pictureRect();
-    ImGui::SetNextWindowPos(ImVec2(picture.x + picture.w * 0.5f, picture.y + picture.h * 0.5f), ImGuiCond_Always,
-                            ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowPos(ImVec2(picture.x + picture.w * 0.5f, picture.y + picture.h * 0.5f),
+                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowSize(ImVec2(pixels(dialog.clientWidthTwips(), scale),
                                     pixels(dialog.clientHeightTwips(), scale) + titleHeight),
                              ImGuiCond_Always);
     ImGui::SetNextWindowFocus();
-    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse |
-                                   ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoScrollbar |
-                                   ImGuiWindowFlags_NoScrollWithMouse;
+    const ImGuiWindowFlags flags = ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
+                                   ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
+                                   ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse;
     bool open = true;
     const std::string title = dialog.caption() + "###dialog";
     // White caption on the dark title bar; the controls draw in black.
@@ -350,12 +352,14 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
                     buffer[n] = 0;
                 }
                 ImGui::SetCursorPos(ImVec2(x, y));
-                ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(2 * scale, std::max(0.0f, (h - fontSize) / 2)));
+                ImGui::PushStyleVar(ImGuiStyleVar_FramePadding,
+                                    ImVec2(2 * scale, std::max(0.0f, (h - fontSize) / 2)));
                 ImGui::SetNextItemWidth(w);
                 if (focused && showing.focusChanged) ImGui::SetKeyboardFocusHere();
-                if (ImGui::InputText("##text", buffer.data(), buffer.size(),
-                                     ImGuiInputTextFlags_CallbackCharFilter | ImGuiInputTextFlags_CallbackEdit,
-                                     limitText, &c.maxLength))
+                if (ImGui::InputText(
+                        "##text", buffer.data(), buffer.size(),
+                        ImGuiInputTextFlags_CallbackCharFilter | ImGuiInputTextFlags_CallbackEdit, limitText,
+                        &c.maxLength))
                     c.text = buffer.data();
                 ImGui::PopStyleVar();
                 if (ImGui::IsItemActivated()) showing.focus.set(i);
@@ -365,7 +369,8 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
             }
             case ControlKind::CheckBox: {
                 const float pad = std::max(0.0f, (kCheckBoxPixels * scale - fontSize) / 2);
-                ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(ImGui::GetStyle().FramePadding.x, pad));
+                ImGui::PushStyleVar(ImGuiStyleVar_FramePadding,
+                                    ImVec2(ImGui::GetStyle().FramePadding.x, pad));
                 ImGui::SetCursorPos(ImVec2(x, y + std::max(0.0f, (h - fontSize - 2 * pad) / 2)));
                 bool checked = c.value != 0;
                 if (ImGui::Checkbox(c.text.c_str(), &checked)) c.value = checked ? 1 : 0;
@@ -379,9 +384,13 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
                 if (ImGui::Button(c.text.c_str(), ImVec2(w, h))) showing.clicked = c.name;
                 if (ImGui::IsItemActivated()) showing.focus.set(i);
                 const ImVec2 min = ImGui::GetItemRectMin(), max = ImGui::GetItemRectMax();
-                if (c.isDefault) draw->AddRect(ImVec2(min.x - scale, min.y - scale), ImVec2(max.x + scale, max.y + scale), black);
+                if (c.isDefault)
+                    draw->AddRect(ImVec2(min.x - scale, min.y - scale), ImVec2(max.x + scale, max.y + scale),
+                                  black);
                 const float inset = 3 * scale;
-                if (focused) draw->AddRect(ImVec2(min.x + inset, min.y + inset), ImVec2(max.x - inset, max.y - inset), black);
+                if (focused)
+                    draw->AddRect(ImVec2(min.x + inset, min.y + inset), ImVec2(max.x - inset, max.y - inset),
+                                  black);
                 break;
             }
         }

@@ -23,9 +23,11 @@ void SdlDisplay::open(int width, int height, int bitsPerPixel) {
     if (bitsPerPixel != 16 || width <= 0 || height <= 0)
         throw VornError(kErrPathAccess, "The display mode is not supported.");
     close();
-    texture_ = SDL_CreateTexture(window_.renderer(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
+    texture_ = SDL_CreateTexture(window_.renderer(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                 width, height);
     if (!texture_)
-        throw VornError(kErrPathAccess, std::string("The display could not be opened (") + SDL_GetError() + ")");
+        throw VornError(kErrPathAccess,
+                        std::string("The display could not be opened (") + SDL_GetError() + ")");
     // Smooth scaling: the picture is rarely shown at a whole multiple of its size.
     SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
     width_ = width;

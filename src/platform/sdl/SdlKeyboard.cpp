@@ -12,7 +12,8 @@ namespace vorn {
 
 void SdlKeyboard::open() {
     // SDL learns the keys from the window's events: no window, no keyboard.
-    if (!window_.sdl()) throw VornError(kErrPathAccess, "The keyboard could not be opened (" + window_.openError() + ")");
+    if (!window_.sdl())
+        throw VornError(kErrPathAccess, "The keyboard could not be opened (" + window_.openError() + ")");
     open_ = true;
 }
 

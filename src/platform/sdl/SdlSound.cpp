@@ -50,7 +50,8 @@ public:
     void play() {
         if (!chunk_ || !mixer_->open) return;
         if (Mix_PlayChannel(channel_, chunk_, 0) < 0)
-            throw VornError(kErrPathAccess, std::string("The sound could not be played (") + Mix_GetError() + ")");
+            throw VornError(kErrPathAccess,
+                            std::string("The sound could not be played (") + Mix_GetError() + ")");
     }
 
 private:

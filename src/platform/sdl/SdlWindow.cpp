@@ -26,7 +26,8 @@ void installEndSignals() {
 
 bool isFullScreenSwitch(const SDL_KeyboardEvent& key) {
     if (key.keysym.scancode == SDL_SCANCODE_F11) return true;
-    const bool enter = key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    const bool enter =
+        key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
     return enter && (key.keysym.mod & KMOD_ALT) != 0;
 }
 
@@ -42,7 +43,8 @@ SdlWindow::SdlWindow(bool windowed, int width, int height) {
     }
     videoStarted_ = true;
     const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    window_ =
+        SDL_CreateWindow(kCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!window_) {
         openError_ = SDL_GetError();
         return;
@@ -76,7 +78,8 @@ void SdlWindow::setKeyDownHandler(std::function<void(int)> handler) { keyDown_ =
 bool SdlWindow::closeRequested() const { return closed_ || endSignalled != 0; }
 
 bool SdlWindow::fullScreen() const {
-    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return window_ &&
+           (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }
 
 void SdlWindow::toggleFullScreen() {
@@ -95,7 +98,8 @@ bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
                 closed_ = true;
                 return true;
             }
-            if ((event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
+            if ((event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
                 repaint_)
                 repaint_();
             return false;

@@ -93,7 +93,7 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     ASSERT_TRUE(x.key("F1"));
     ASSERT_TRUE(x.keyDown("Right"));
     const Image asked = test::waitForScreen(
-        x, [](const Image& s) { return dialogCaption(s).has_value(); }, 40000);
+        x, [](const Image& s) { return dialogCaption(s).has_value(); }, 60000);
     ASSERT_TRUE(x.keyUp("Right"));
     ASSERT_TRUE(test::isScreen(asked)) << "the name dialog never showed\n" << game.errors();
 

@@ -5,7 +5,8 @@
 namespace vorn {
 
 uint32_t frameSleep(int32_t frameStart, int32_t frameEnd) {
-    const auto elapsed = static_cast<int32_t>(static_cast<uint32_t>(frameEnd) - static_cast<uint32_t>(frameStart));
+    const auto elapsed =
+        static_cast<int32_t>(static_cast<uint32_t>(frameEnd) - static_cast<uint32_t>(frameStart));
     if (elapsed >= kFrameSlotMs) return 0;
     return static_cast<uint32_t>(kFrameSlotMs - elapsed);
 }

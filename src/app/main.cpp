@@ -1,8 +1,9 @@
 // The program on the real platform: SDL for the window, the display, the keyboard and sound.
+#include "app/Main.h"
+
 #include <cstdio>
 #include <exception>
 
-#include "app/Main.h"
 #include "platform/ProcessInfo.h"
 #include "platform/sdl/SdlPlatform.h"
 

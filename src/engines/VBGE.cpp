@@ -54,10 +54,12 @@ bool VBGE::LoadBitmap(const std::string& sBitmap, SurfaceRef& dds) {
     }
 }
 
-bool VBGE::Blit(Surface& ddsDest, Rect& rectDest, const Surface& ddsSource, Rect& rectSource, int32_t nFlags) {
+bool VBGE::Blit(Surface& ddsDest, Rect& rectDest, const Surface& ddsSource, Rect& rectSource,
+                int32_t nFlags) {
     return trapErrors(m_messages, "VBGE - Blit - ", [&] {
         if (!m_bInitialized) raiseNotInitialized();
-        if (rectDest.Right < 0 || rectDest.Bottom < 0 || rectDest.Top >= m_nHeight || rectDest.Left >= m_nWidth)
+        if (rectDest.Right < 0 || rectDest.Bottom < 0 || rectDest.Top >= m_nHeight ||
+            rectDest.Left >= m_nWidth)
             return true;
 
         // Clip against the screen, whatever the destination is; the source rectangle moves with it

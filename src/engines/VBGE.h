@@ -10,8 +10,8 @@
 namespace vorn {
 
 // Copy flags the game passes to Blit.
-inline constexpr int32_t kBltWait = 16777216;          // plain copy
-inline constexpr int32_t kBltWaitKeySrc = 16809984;    // skip source pixels of the colour key
+inline constexpr int32_t kBltWait = 16777216;        // plain copy
+inline constexpr int32_t kBltWaitKeySrc = 16809984;  // skip source pixels of the colour key
 
 class VBGE {
 public:

@@ -142,7 +142,8 @@ protected:
             *best = std::max(*best, like);
             if (like >= 0.99)
                 return static_cast<long>(
-                    std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - since).count());
+                    std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - since)
+                        .count());
         }
         return -1;
     }

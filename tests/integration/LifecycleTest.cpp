@@ -107,6 +107,22 @@ TEST_F(RunningTest, GotoLevelClampsToTheLoadedLevelsAndLeavesTheStateAlone) {
     EXPECT_EQ(headless.messages.shown, Messages{});
 }
 
+TEST_F(RunningTest, SoundsPlayOnlyWithSoundEffectsOnAndReportAFailedPlay) {
+    game->SoundEffects = 0;
+    headless.sound.failPlay = true;
+    EXPECT_TRUE(game->playSound(game->SndCrystal));
+    EXPECT_TRUE(headless.sound.played.empty());
+    EXPECT_EQ(headless.messages.shown, Messages{});
+
+    game->SoundEffects = 1;  // any non-zero value is on
+    EXPECT_FALSE(game->playSound(game->SndCrystal));
+    EXPECT_EQ(headless.messages.shown, Messages{"VBSE - PlaySound - The sound could not be played."});
+
+    headless.sound.failPlay = false;
+    EXPECT_TRUE(game->playSound(game->SndCrystal));
+    EXPECT_EQ(headless.sound.played, std::vector<std::string>{"Crystal"});
+}
+
 TEST_F(RunningTest, AFailedLevelStartLeavesTheTitleState) {
     dir.write("Levels.txt", test::levelsText(std::vector<test::LevelRows>(4)));
     auto small = std::make_unique<Game>(headless.platform());

@@ -5,15 +5,15 @@
 namespace vorn::test {
 
 const std::vector<std::string> kBitmapNames = {
-    "Loading.bmp",      "Background.bmp", "GetReady.bmp",    "Congrat.bmp",    "GameOver.bmp",
-    "Title.bmp",        "Platform.bmp",   "Character.bmp",   "Invulnerable.bmp", "Crystal.bmp",
-    "HighJump.bmp",     "ExtraSpeed.bmp", "ExtraHealth.bmp", "Dovi.bmp",       "Shoot.bmp",
-    "NormalBomb.bmp",   "HotBomb.bmp",    "HitBomb.bmp",     "AmmoBall.bmp",   "BombExit.bmp"};
+    "Loading.bmp",    "Background.bmp", "GetReady.bmp",    "Congrat.bmp",      "GameOver.bmp",
+    "Title.bmp",      "Platform.bmp",   "Character.bmp",   "Invulnerable.bmp", "Crystal.bmp",
+    "HighJump.bmp",   "ExtraSpeed.bmp", "ExtraHealth.bmp", "Dovi.bmp",         "Shoot.bmp",
+    "NormalBomb.bmp", "HotBomb.bmp",    "HitBomb.bmp",     "AmmoBall.bmp",     "BombExit.bmp"};
 
 const std::vector<std::string> kSoundNames = {
-    "Shoot.wav",    "Boing.wav",       "GetReady.wav",  "GameOver.wav",  "Hit.wav",
-    "Powerup.wav",  "Crystal.wav",     "BombHit.wav",   "HitBomb.wav",   "Explosion.wav",
-    "Teleport.wav", "Jump.wav",        "ExtraHealth.wav", "Speed.wav",   "HyperJump.wav",
+    "Shoot.wav",       "Boing.wav",          "GetReady.wav",    "GameOver.wav", "Hit.wav",
+    "Powerup.wav",     "Crystal.wav",        "BombHit.wav",     "HitBomb.wav",  "Explosion.wav",
+    "Teleport.wav",    "Jump.wav",           "ExtraHealth.wav", "Speed.wav",    "HyperJump.wav",
     "BallBlaster.wav", "Invulnerability.wav"};
 
 namespace {

@@ -15,7 +15,8 @@ namespace vorn {
 namespace {
 
 TEST(DeveloperWord, OnlyTheWholeWordInAnyCase) {
-    for (const char* on : {"SANDBOX", "sandbox", "SandBox", "sANDBOx"}) EXPECT_TRUE(isDeveloperWord(on)) << on;
+    for (const char* on : {"SANDBOX", "sandbox", "SandBox", "sANDBOx"})
+        EXPECT_TRUE(isDeveloperWord(on)) << on;
     for (const char* off : {"", "SANDBOX ", " SANDBOX", "/SANDBOX", "SANDBOX now", "\"SANDBOX\"", "SANDBOXX",
                             "SANDBO", "S ANDBOX", "SANDBOX\t"})
         EXPECT_FALSE(isDeveloperWord(off)) << '[' << off << ']';

@@ -220,9 +220,10 @@ TEST(GraphicsEngine, EveryCallBeforeInitializeSaysNotInitialized) {
     EXPECT_FALSE(ge.LoadBitmap("Title.bmp", loaded));
     EXPECT_EQ(a.pixel(0, 0), kRed);
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(headless.messages.shown,
-              (std::vector<std::string>{"VBGE - Blit - Not initialized.", "VBGE - ClearSurface - Not initialized.",
-                                        "VBGE - LoadBitmap - Not initialized. - Title.bmp"}));
+    EXPECT_EQ(
+        headless.messages.shown,
+        (std::vector<std::string>{"VBGE - Blit - Not initialized.", "VBGE - ClearSurface - Not initialized.",
+                                  "VBGE - LoadBitmap - Not initialized. - Title.bmp"}));
     EXPECT_FALSE(ge.initialized());
 }
 
@@ -265,7 +266,8 @@ TEST(InputEngine, SnapshotOnlyAfterInitializeAndFailuresReported) {
     VBIE failing(broken.keyboard, broken.messages);
     EXPECT_FALSE(failing.Initialize());
     EXPECT_FALSE(failing.initialized());
-    EXPECT_EQ(broken.messages.shown, (std::vector<std::string>{"VBIE - Initialize - The keyboard could not be opened."}));
+    EXPECT_EQ(broken.messages.shown,
+              (std::vector<std::string>{"VBIE - Initialize - The keyboard could not be opened."}));
 }
 
 TEST(SoundEngine, LoadsAtTheRequestedQualityAndRestartsOnPlay) {

@@ -17,20 +17,34 @@ const std::string kSeparator(kLineLength, 'X');
 
 uint8_t cellCode(char ch) {
     switch (ch) {
-        case 'G': return 0;
-        case 'S': return 1;
-        case 'M': return 2;
-        case 'B': return 3;
-        case 'I': return 4;
-        case '^': return 10;
-        case '>': return 11;
-        case '!': return 12;
-        case '$': return 13;
-        case '*': return 14;
-        case 'L': return 15;
-        case 'C': return 16;
-        case ' ': return kEmptyCell;
-        default: throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
+        case 'G':
+            return 0;
+        case 'S':
+            return 1;
+        case 'M':
+            return 2;
+        case 'B':
+            return 3;
+        case 'I':
+            return 4;
+        case '^':
+            return 10;
+        case '>':
+            return 11;
+        case '!':
+            return 12;
+        case '$':
+            return 13;
+        case '*':
+            return 14;
+        case 'L':
+            return 15;
+        case 'C':
+            return 16;
+        case ' ':
+            return kEmptyCell;
+        default:
+            throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
     }
 }
 
@@ -73,8 +87,8 @@ bool Game::LoadLevels() {
                     fault("Level " + std::to_string(level + 1) + " has more than " +
                           std::to_string(kMaxPlatforms) + " platforms.");
                 if (isItem(code) && ++itemCells > kMaxItems)
-                    fault("Level " + std::to_string(level + 1) + " has more than " + std::to_string(kMaxItems) +
-                          " items.");
+                    fault("Level " + std::to_string(level + 1) + " has more than " +
+                          std::to_string(kMaxItems) + " items.");
             }
         }
         if (level < 1) fault("No levels loaded.");

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -18,6 +17,7 @@
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
+#include "support/GameFiles.h"
 #include "support/Paths.h"
 
 namespace fs = std::filesystem;
@@ -25,46 +25,15 @@ namespace fs = std::filesystem;
 namespace vorn {
 namespace {
 
-struct CheckerRun {
-    int status = -1;
+// The checker's exit status and everything it printed.
+std::pair<int, std::string> runChecker(const std::string& arguments) {
+    FILE* pipe = popen((test::binDir() + "/vorn-levelcheck " + arguments + " 2>&1").c_str(), "r");
+    if (!pipe) return {-1, ""};
     std::string out;
-};
-
-CheckerRun runChecker(const std::string& arguments) {
-    const std::string command = test::binDir() + "/vorn-levelcheck " + arguments + " 2>&1";
-    CheckerRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
     std::array<char, 4096> buffer;
-    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.out.append(buffer.data(), n);
+    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
     const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// Held keys as the checker writes them, one line per frame.
-std::vector<std::vector<int>> readKeys(const fs::path& file) {
-    std::vector<std::vector<int>> frames;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        std::vector<int> keys;
-        for (std::string word; words >> word;) {
-            if (word == "Left") keys.push_back(key::Left);
-            if (word == "Right") keys.push_back(key::Right);
-            if (word == "Up") keys.push_back(key::Up);
-            if (word == "Down") keys.push_back(key::Down);
-        }
-        frames.push_back(keys);
-    }
-    return frames;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
 }
 
 // Under the sanitizers every frame costs some twenty times more; there a sample of levels,
@@ -79,22 +48,47 @@ const std::vector<int> kCheckedLevels = [] {
 }();
 #endif
 
-// The ways the checker wrote, by level: level-LL-item-KK.keys.
-std::map<int, std::vector<std::pair<int, fs::path>>> waysIn(const fs::path& folder) {
-    std::map<int, std::vector<std::pair<int, fs::path>>> ways;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        int level = 0, item = 0;
-        if (std::sscanf(entry.path().filename().c_str(), "level-%d-item-%d.keys", &level, &item) == 2)
-            ways[level].push_back({item, entry.path()});
+// Plays held keys, one line a frame as the checker writes them, through the whole frame step
+// from the level start, and tells whether the item was taken.
+bool playBack(Game& game, HeadlessPlatform& host, int item, const fs::path& file) {
+    game.GameState = kPlaying;
+    game.BombCount = 0;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        host.keyboard.releaseAll();
+        std::istringstream words(line);
+        for (std::string word; words >> word;)
+            host.keyboard.press(word == "Left"    ? key::Left
+                                : word == "Right" ? key::Right
+                                : word == "Up"    ? key::Up
+                                                  : key::Down);
+        if (!game.DoFrame()) return false;
     }
-    return ways;
+    host.keyboard.releaseAll();
+    return game.Items[item].Left == 800;
 }
 
-// The checker steps the character with the movement calls alone; the whole frame step, played
-// with the same keys from the level start, must take the same crystal (or reach Dovi). Only
-// crystals and Dovi are played back: a way to a power-up may take every crystal first, and the
-// level then ends before it.
-void playBack(const std::map<int, std::vector<std::pair<int, fs::path>>>& ways) {
+TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroughTheFrameStep) {
+    test::DataDir keys(true);
+    std::string arguments = test::binDir() + "/Levels.txt --keys " + keys.path().string();
+    for (int level : kCheckedLevels) arguments += " --level " + std::to_string(level);
+    const auto [status, out] = runChecker(arguments);
+    EXPECT_EQ(status, 0) << out;
+
+    const std::regex levelLine(R"(level +(\d+) '.*': (\d+)/(\d+) crystals( and Dovi)? reachable.*)");
+    std::vector<int> levels;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (!std::regex_match(line, m, levelLine)) continue;
+        levels.push_back(std::stoi(m[1]));
+        EXPECT_TRUE(m[2] == m[3] && std::stoi(m[3]) > 0) << line;
+        EXPECT_EQ(m[4].matched, levels.back() == 50) << line;
+    }
+    EXPECT_EQ(levels, kCheckedLevels) << out;
+
+    // Only crystals and Dovi are played back: a way to a power-up may take every crystal first,
+    // and the level then ends before it.
     test::DataDir data;
     HeadlessPlatform host;
     host.messages.echoToStderr = false;
@@ -102,103 +96,50 @@ void playBack(const std::map<int, std::vector<std::pair<int, fs::path>>>& ways) 
     game->abandonWithoutSaving();
     ASSERT_TRUE(game->Initialize(host.window, false));
     game->SoundEffects = 0;
-
-    int played = 0, crystals = 0;
-    for (const auto& [level, files] : ways) {
-        for (const auto& [item, file] : files) {
+    for (int level : kCheckedLevels) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        auto start = [&] {
             game->Level = static_cast<int16_t>(level - 1);
-            ASSERT_TRUE(game->StartNextLevel());
-            game->GameState = kPlaying;
-            game->BombCount = 0;
-            const int16_t kind = game->Items[item].Kind;
-            if (kind != 13 && kind != 16) continue;
-
-            for (const std::vector<int>& keys : readKeys(file)) {
-                host.keyboard.releaseAll();
-                for (int k : keys) host.keyboard.press(k);
-                ASSERT_TRUE(game->DoFrame());
-            }
-            host.keyboard.releaseAll();
-            EXPECT_EQ(game->Items[item].Left, 800)
-                << "level " << level << ", item " << item << " (" << file << ")";
+            return game->StartNextLevel();
+        };
+        ASSERT_TRUE(start());
+        const int ways = game->CrystalCount + (level == 50);
+        int played = 0;
+        for (int item = 0; item < kMaxItems; ++item) {
+            char name[40];
+            std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
+            if (!fs::exists(keys.file(name))) continue;
+            ASSERT_TRUE(start());
+            if (game->Items[item].Kind != 13 && game->Items[item].Kind != 16) continue;
+            EXPECT_TRUE(playBack(*game, host, item, keys.file(name))) << name;
             ++played;
         }
-        crystals += game->CrystalCount;
+        EXPECT_EQ(played, ways) << "every crystal and Dovi had a way";
     }
-    EXPECT_EQ(played, crystals + (ways.count(50) ? 1 : 0)) << "every crystal and Dovi had a way";
-}
-
-TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroughTheFrameStep) {
-    test::DataDir keys(true);
-    std::string arguments = test::sourceDir() + "/data/Levels.txt --keys " + keys.path().string();
-    if (kCheckedLevels.size() < 50)
-        for (int level : kCheckedLevels) arguments += " --level " + std::to_string(level);
-    const CheckerRun checked = runChecker(arguments);
-    EXPECT_EQ(checked.status, 0) << checked.out;
-
-    const std::regex levelLine(R"(level +(\d+) '(.*)': (\d+)/(\d+) crystals( and Dovi)? reachable.*)");
-    std::vector<int> levels;
-    int crystals = 0;
-    for (const std::string& line : linesOf(checked.out)) {
-        std::smatch m;
-        if (!std::regex_match(line, m, levelLine)) continue;
-        const int level = std::stoi(m[1]);
-        levels.push_back(level);
-        EXPECT_EQ(m[3], m[4]) << line;
-        EXPECT_GT(std::stoi(m[4]), 0) << line;
-        EXPECT_EQ(m[5].matched, level == 50) << line;
-        crystals += std::stoi(m[4]);
-    }
-    EXPECT_EQ(levels, kCheckedLevels) << checked.out;
-    EXPECT_NE(
-        checked.out.find("every crystal and Dovi can be reached (" + std::to_string(crystals) + " crystals"),
-        std::string::npos)
-        << checked.out;
-
-    const auto ways = waysIn(keys.path());
-    EXPECT_EQ(ways.size(), kCheckedLevels.size());
-    playBack(ways);
 }
 
 // The checker must say so when a level cannot be finished: a crystal high in an empty corner,
 // and Dovi on a pillar out of reach of every jump.
 TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
     test::DataDir dir(true);
-    auto level = [](std::vector<std::string> rows) {
-        std::string text;
-        rows.resize(30, std::string(16, ' '));
-        for (const std::string& row : rows) text += "X" + row + std::string(16 - row.size(), ' ') + "X\r\n";
-        return text + std::string(18, 'X') + "\r\n";
+    auto level = [](std::vector<std::pair<int, std::string>> cells) {
+        test::LevelRows rows;
+        rows.rows[29] = std::string(16, 'G');
+        rows.rows[28].replace(5, 1, "$");
+        for (const auto& [row, text] : cells) rows.rows[row].replace(0, text.size(), text);
+        return rows;
     };
-    std::vector<std::string> open(30, "");
-    open[29] = std::string(16, 'G');
-    open[28] = "     $";
-    std::vector<std::string> lonely = open;
-    lonely[4] = "$";
-    std::vector<std::string> pillar = open;
-    pillar[12] = "          C";
-    pillar[13] = "          G";
-
-    std::string levels = std::string(18, 'X') + "\r\n";
-    levels += level(open) + level(lonely) + level(open) + level(open) + level(pillar);
-    dir.write("Levels.txt", levels);
-
-    const CheckerRun fine = runChecker(dir.file("Levels.txt").string() + " --level 3");
-    EXPECT_EQ(fine.status, 0) << fine.out;
-    EXPECT_NE(fine.out.find("level  3 'Level 3': 1/1 crystals reachable"), std::string::npos) << fine.out;
-
-    const CheckerRun lonelyRun = runChecker(dir.file("Levels.txt").string() + " --level 2");
-    EXPECT_EQ(lonelyRun.status, 1) << lonelyRun.out;
-    EXPECT_NE(lonelyRun.out.find("1/2 crystals reachable"), std::string::npos) << lonelyRun.out;
-    EXPECT_NE(lonelyRun.out.find("unreachable: crystal at row 4, column 0"), std::string::npos)
-        << lonelyRun.out;
-
-    const CheckerRun all = runChecker(dir.file("Levels.txt").string());
-    EXPECT_EQ(all.status, 1) << all.out;
-    EXPECT_NE(all.out.find("level  5 'Level 5': 1/1 crystals, not Dovi, reachable"), std::string::npos)
-        << all.out;
-    EXPECT_NE(all.out.find("unreachable: Dovi at row 12, column 10"), std::string::npos) << all.out;
-    EXPECT_NE(all.out.find("2 items cannot be reached"), std::string::npos) << all.out;
+    // The game shares its five sceneries out over the levels, so it needs five at least.
+    dir.write("Levels.txt",
+              test::levelsText({level({}), level({{4, "$"}}),
+                                level({{12, "          C"}, {13, "          G"}}), level({}), level({})}));
+    const auto [status, out] = runChecker(dir.file("Levels.txt").string());
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("level  1 'Level 1': 1/1 crystals reachable"), std::string::npos) << out;
+    EXPECT_NE(out.find("level  2 'Level 2': 1/2 crystals reachable"), std::string::npos) << out;
+    EXPECT_NE(out.find("unreachable: crystal at row 4, column 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("level  3 'Level 3': 1/1 crystals, not Dovi, reachable"), std::string::npos) << out;
+    EXPECT_NE(out.find("unreachable: Dovi at row 12, column 10"), std::string::npos) << out;
 }
 
 }  // namespace

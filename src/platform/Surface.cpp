@@ -43,6 +43,14 @@ uint16_t blend565(uint16_t dst, uint16_t src, unsigned coverage) {
     return static_cast<uint16_t>((r << 11) | (g << 5) | b);
 }
 
+// Sets count pixels to one value; a value whose two bytes agree (black, white) is a byte fill.
+void fillRow(uint16_t* out, int count, uint16_t value) {
+    if ((value & 0xFF) == (value >> 8))
+        std::memset(out, value & 0xFF, sizeof(uint16_t) * static_cast<size_t>(count));
+    else
+        std::fill_n(out, count, value);
+}
+
 }  // namespace
 
 Surface::Surface(int width, int height) : surface_(createRgb565(width, height)) {}
@@ -113,15 +121,19 @@ void Surface::drawBox(int x1, int y1, int x2, int y2) {
     const int cx1 = std::min(x2, width()), cy1 = std::min(y2, height());
     if (cx0 >= cx1 || cy0 >= cy1) return;
     const uint16_t fore = toRgb565(foreColour_), fill = toRgb565(fillColour_);
+    const bool solid = fillStyle_ == FillStyle::Solid;
+    // A hollow box touches only its outline; the inside of a solid one goes a row at a time.
+    const int inside0 = std::max(x1 + 1, cx0), inside1 = std::min(x2 - 1, cx1);
+    const bool leftShown = x1 == cx0, rightShown = x2 - 1 < cx1 && x2 - 1 > x1;
     for (int y = cy0; y < cy1; ++y) {
         uint16_t* out = rowOf(surface_, y);
-        const bool edgeRow = y == y1 || y == y2 - 1;
-        for (int x = cx0; x < cx1; ++x) {
-            if (edgeRow || x == x1 || x == x2 - 1)
-                out[x] = fore;
-            else if (fillStyle_ == FillStyle::Solid)
-                out[x] = fill;
+        if (y == y1 || y == y2 - 1) {
+            fillRow(out + cx0, cx1 - cx0, fore);
+            continue;
         }
+        if (solid && inside0 < inside1) fillRow(out + inside0, inside1 - inside0, fill);
+        if (leftShown) out[x1] = fore;
+        if (rightShown) out[x2 - 1] = fore;
     }
 }
 

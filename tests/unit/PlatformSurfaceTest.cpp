@@ -182,5 +182,43 @@ TEST(PlatformSurface, ABoxPartlyOffTheSurfaceKeepsItsOwnEdges) {
         for (int x = 0; x < 6; ++x) EXPECT_EQ(s.pixel(x, y), 0);
 }
 
+// Every box on a small surface, in every place, size and clipping, both styles, with colours
+// whose bytes agree and colours whose bytes differ: the outline in the fore colour, the inside
+// in the fill colour only when solid, nothing outside the box.
+TEST(PlatformSurface, BoxesOfEveryPlaceAndSizeTouchExactlyTheirOutlineAndInside) {
+    struct Colours {
+        uint32_t fore, fill;
+    };
+    const Colours colourSets[] = {{rgb(255, 255, 255), rgb(255, 255, 0)},
+                                  {rgb(0, 0, 0), rgb(0, 0, 0)},
+                                  {rgb(255, 0, 0), rgb(255, 255, 255)}};
+    Surface s(7, 5);
+    for (const FillStyle style : {FillStyle::Transparent, FillStyle::Solid})
+        for (const Colours& c : colourSets)
+            for (int x1 = -2; x1 <= 9; ++x1)
+                for (int x2 = x1; x2 <= 9; ++x2)
+                    for (int y1 = -2; y1 <= 7; ++y1)
+                        for (int y2 = y1; y2 <= 7; ++y2) {
+                            fill(s, kBackground);
+                            s.setFillStyle(style);
+                            s.setForeColour(c.fore);
+                            s.setFillColour(c.fill);
+                            s.drawBox(x1, y1, x2, y2);
+                            for (int y = 0; y < s.height(); ++y)
+                                for (int x = 0; x < s.width(); ++x) {
+                                    const bool inBox = x >= x1 && x < x2 && y >= y1 && y < y2;
+                                    const bool edge =
+                                        inBox && (x == x1 || x == x2 - 1 || y == y1 || y == y2 - 1);
+                                    const uint16_t expected = edge ? toRgb565(c.fore)
+                                                              : inBox && style == FillStyle::Solid
+                                                                  ? toRgb565(c.fill)
+                                                                  : kBackground;
+                                    ASSERT_EQ(s.pixel(x, y), expected)
+                                        << "box " << x1 << "," << y1 << "-" << x2 << "," << y2 << " at " << x
+                                        << "," << y << (style == FillStyle::Solid ? " solid" : " hollow");
+                                }
+                        }
+}
+
 }  // namespace
 }  // namespace vorn

@@ -7,10 +7,12 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "core/Error.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "platform/sdl/ShownFrame.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
 
@@ -98,6 +100,84 @@ TEST(PlatformSdl, ThePictureFillsTheWindowWithItsShapeKeptAndBlackBarsBeside) {
     EXPECT_EQ(colourOf(pixels[700 * w + 400]), 'r');
     EXPECT_EQ(colourOf(pixels[700 * w + 1200]), 'g');
     EXPECT_EQ(colourOf(pixels[1350 * w + 1200]), 'k');
+}
+
+TEST(PlatformSdl, APictureGoesToTheWindowOnlyWhenItOrTheWindowChanged) {
+    Surface picture(5, 4), smaller(5, 3);
+    ShownFrame shown;
+    EXPECT_TRUE(shown.needsPresent(picture, 800, 600));  // the first picture always
+    EXPECT_FALSE(shown.needsPresent(picture, 800, 600));
+    EXPECT_FALSE(shown.needsPresent(picture, 800, 600));
+
+    // A change in any pixel, the last one too, shows the picture again, once.
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{4, 3}, std::pair{2, 1}}) {
+        picture.setPixel(x, y, static_cast<uint16_t>(picture.pixel(x, y) + 1));
+        EXPECT_TRUE(shown.needsPresent(picture, 800, 600)) << x << "," << y;
+        EXPECT_FALSE(shown.needsPresent(picture, 800, 600)) << x << "," << y;
+    }
+
+    // So does a window of another size, another picture of other proportions, or a window
+    // that was drawn over.
+    EXPECT_TRUE(shown.needsPresent(picture, 1024, 600));
+    EXPECT_TRUE(shown.needsPresent(picture, 1024, 768));
+    EXPECT_FALSE(shown.needsPresent(picture, 1024, 768));
+    EXPECT_TRUE(shown.needsPresent(smaller, 1024, 768));
+    EXPECT_FALSE(shown.needsPresent(smaller, 1024, 768));
+    shown.forget();
+    EXPECT_TRUE(shown.needsPresent(smaller, 1024, 768));
+    EXPECT_FALSE(shown.needsPresent(smaller, 1024, 768));
+}
+
+TEST(PlatformSdl, AStillPictureIsPresentedOnceAndAgainAfterADialogOrAnUncoveredWindow) {
+    DummyDrivers drivers;
+    SdlPlatform sdl(true);
+    ASSERT_NE(sdl.window.renderer(), nullptr) << sdl.window.openError();
+    sdl.display.open(800, 600, 16);
+    paintHalves(*sdl.display.primary());
+    sdl.display.presentPrimary();
+    int w = 0, h = 0;
+    auto shows = [&](char left, char right) {
+        const auto pixels = readWindow(sdl.window, w, h);
+        return colourOf(pixels[300 * w + 100]) == left && colourOf(pixels[300 * w + 700]) == right;
+    };
+    ASSERT_TRUE(shows('r', 'g'));
+
+    // Black drawn on the window behind the display's back stays while the picture is the same.
+    auto scribble = [&] {
+        SDL_SetRenderDrawColor(sdl.window.renderer(), 0, 0, 0, 255);
+        SDL_RenderClear(sdl.window.renderer());
+    };
+    scribble();
+    sdl.display.presentPrimary();
+    EXPECT_TRUE(shows('k', 'k'));
+    // A changed picture replaces it.
+    sdl.display.primary()->setPixel(799, 599, 0);
+    sdl.display.presentPrimary();
+    EXPECT_TRUE(shows('r', 'g'));
+
+    // A dialog draws over the last picture and presents; the next frame, the same picture as
+    // before, takes the dialog away.
+    sdl.display.renderLastFrame();
+    SDL_SetRenderDrawColor(sdl.window.renderer(), 0, 0, 0, 255);
+    SDL_Rect dialog{50, 50, 700, 500};
+    SDL_RenderFillRect(sdl.window.renderer(), &dialog);
+    SDL_RenderPresent(sdl.window.renderer());
+    EXPECT_TRUE(shows('k', 'k'));
+    sdl.display.presentPrimary();
+    EXPECT_TRUE(shows('r', 'g'));
+
+    // An uncovered window is drawn again as soon as the message pump hears of it.
+    sdl.window.pumpMessages();
+    scribble();
+    sdl.window.pumpMessages();
+    ASSERT_TRUE(shows('k', 'k'));
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    exposed.window.windowID = SDL_GetWindowID(sdl.window.sdl());
+    SDL_PushEvent(&exposed);
+    sdl.window.pumpMessages();
+    EXPECT_TRUE(shows('r', 'g'));
 }
 
 TEST(PlatformSdl, OnlyTheSixteenBitModeOpens) {

@@ -32,6 +32,7 @@ void SdlDisplay::open(int width, int height, int bitsPerPixel) {
     SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
     width_ = width;
     height_ = height;
+    shown_.forget();
     primary_ = std::make_shared<Surface>(width, height);
     back_ = std::make_shared<Surface>(width, height);
     presentPrimary();
@@ -57,6 +58,11 @@ float SdlDisplay::scale() const {
 }
 
 void SdlDisplay::renderLastFrame() {
+    shown_.forget();
+    drawLastFrame();
+}
+
+void SdlDisplay::drawLastFrame() {
     SDL_Renderer* renderer = window_.renderer();
     if (!renderer) return;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
@@ -67,14 +73,19 @@ void SdlDisplay::renderLastFrame() {
 }
 
 void SdlDisplay::presentPrimary() {
-    if (!texture_ || !primary_) return;
+    if (!texture_ || !primary_ || !window_.renderer()) return;
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(window_.renderer(), &w, &h);
+    if (!shown_.needsPresent(*primary_, w, h)) return;
     SDL_Surface* pixels = primary_->sdl();
     SDL_UpdateTexture(texture_, nullptr, pixels->pixels, pixels->pitch);
-    repaint();
+    drawLastFrame();
+    SDL_RenderPresent(window_.renderer());
 }
 
 void SdlDisplay::repaint() {
     if (!window_.renderer()) return;
+    // The texture may have gone with the renderer's targets: the next frame uploads it again.
     renderLastFrame();
     SDL_RenderPresent(window_.renderer());
 }

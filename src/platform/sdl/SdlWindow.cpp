@@ -31,6 +31,21 @@ bool isFullScreenSwitch(const SDL_KeyboardEvent& key) {
     return enter && (key.keysym.mod & KMOD_ALT) != 0;
 }
 
+// The game presents a picture only when it changed, so whatever may have left the window
+// without it shows it again at once.
+bool needsRepaint(Uint8 windowEvent) {
+    switch (windowEvent) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 SdlWindow::SdlWindow(bool windowed, int width, int height) {
@@ -104,10 +119,11 @@ bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
                 closed_ = true;
                 return true;
             }
-            if ((event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) &&
-                repaint_)
-                repaint_();
+            if (needsRepaint(event.window.event)) repaintPending_ = true;
+            return false;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            repaintPending_ = true;
             return false;
         case SDL_KEYDOWN:
             if (!isFullScreenSwitch(event.key)) return false;
@@ -129,6 +145,11 @@ void SdlWindow::pumpMessages() {
         if (event.type != SDL_KEYDOWN || !keyDown_) continue;
         const int vk = virtualKey(event.key.keysym.sym, event.key.keysym.scancode);
         if (vk != 0) keyDown_(vk);
+    }
+    // A new window brings several of these at once: one repaint answers them all.
+    if (repaintPending_ && repaint_) {
+        repaintPending_ = false;
+        repaint_();
     }
 }
 

@@ -30,7 +30,9 @@ public:
     bool closeRequested() const override;
 
     // The part of every event that belongs to the window whoever pumps (the main loop or a
-    // modal dialog): close requests, full-screen switching, repainting. True when consumed.
+    // modal dialog): close requests, full-screen switching, noting that the window needs its
+    // picture again (a dialog draws every frame anyway; pumpMessages repaints). True when
+    // consumed.
     bool handleWindowEvent(const SDL_Event& event);
     void requestClose() { closed_ = true; }
     void toggleFullScreen();
@@ -49,6 +51,7 @@ private:
     std::string openError_;
     bool videoStarted_ = false;
     bool closed_ = false;
+    bool repaintPending_ = false;
     std::function<void(int)> keyDown_;
     std::function<void()> repaint_;
 };

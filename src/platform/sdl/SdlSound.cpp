@@ -104,10 +104,10 @@ SoundRef SdlSound::load(const std::string& path, bool /*highQuality*/) {
         if (!chunk) throw VornError(kErrPathAccess, std::string("Bad wave file (") + Mix_GetError() + ")");
         return std::make_shared<MixerBuffer>(mixer_, chunk);
     }
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length))
+    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length))
         throw VornError(kErrPathAccess, std::string("Bad wave file (") + SDL_GetError() + ")");
     SDL_FreeWAV(data);
     return std::make_shared<MixerBuffer>(mixer_, nullptr);

@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/sdl/KeyCodes.h"
 
@@ -57,6 +59,15 @@ SdlWindow::SdlWindow(bool windowed, int width, int height) {
         return;
     }
     videoStarted_ = true;
+    // With no X server or Wayland compositor SDL falls back to drivers that show nothing; a game
+    // nobody can see would run for ever, so that only happens when someone asked for it by name.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+        !(asked && std::strcmp(asked, driver) == 0)) {
+        openError_ = "no display is available";
+        return;
+    }
     const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     // The window is made ready for OpenGL from the start: SDL's OpenGL renderer would otherwise
     // destroy the window and make it again, which on a full screen costs a quarter of a second.

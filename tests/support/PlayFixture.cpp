@@ -38,9 +38,12 @@ PlayFixture::PlayFixture(bool devMode) : dir_(true), game(host.platform()) {
 
 PlayFixture::~PlayFixture() = default;
 
-Grid PlayFixture::emptyGrid() {
+Grid PlayFixture::emptyGrid() { return gridOf({}); }
+
+Grid PlayFixture::gridOf(std::initializer_list<std::pair<int, std::string>> rows) {
     Grid g;
     g.fill(std::string(kGridColumns, ' '));
+    for (const auto& [row, cells] : rows) g[row] = cells;
     return g;
 }
 
@@ -62,15 +65,18 @@ void PlayFixture::useLevels(int count, const Grid& rows) {
     }
 }
 
-bool PlayFixture::startLevel(int level, const Grid& rows) {
-    setGrid(level, rows);
-    return startLevel(level);
-}
-
 bool PlayFixture::startLevel(int level) {
     game.Level = static_cast<int16_t>(level - 1);
     if (!game.StartNextLevel()) return false;
     game.GameState = kPlaying;
+    return true;
+}
+
+bool PlayFixture::startBare(const Grid& rows) {
+    if (!startLevel(1, rows)) return false;
+    clearBombs();
+    played().clear();
+    messages().clear();
     return true;
 }
 

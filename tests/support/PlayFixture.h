@@ -4,18 +4,17 @@
 // of its own and steps frames with the keys it chooses.
 //
 //   PlayFixture play;
-//   Grid grid = PlayFixture::emptyGrid();
-//   grid[29] = "GGGGGGGGGGGGGGGG";
-//   grid[0]  = "               $";   // a level without crystals is cleared in its first frame
-//   play.startLevel(1, grid);
-//   play.clearBombs();
+//   // The crystal keeps the level going: a level without crystals is cleared in its first frame.
+//   play.startBare(PlayFixture::gridOf({{0, "               $"}, {29, "GGGGGGGGGGGGGGGG"}}));
 //   play.frames(10, {key::Right});
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/state/Game.h"
@@ -42,14 +41,21 @@ public:
     Game game;
 
     static Grid emptyGrid();
+    // An empty grid with these rows filled in, e.g. {{28, "   $"}, {29, std::string(16, 'G')}}.
+    static Grid gridOf(std::initializer_list<std::pair<int, std::string>> rows);
     // Stores the grid as level n (1-based).
     void setGrid(int level, const Grid& rows);
     // Sets LevelCount, every level from 1 to count to the grid, names "Level 1", "Level 2", ...
     void useLevels(int count, const Grid& rows);
     // Lays out level n with the game's own level start and puts the game in play; false when
     // the level start failed.
-    bool startLevel(int level, const Grid& rows);
+    bool startLevel(int level, const Grid& rows) {
+        setGrid(level, rows);
+        return startLevel(level);
+    }
     bool startLevel(int level);
+    // Level 1 from the grid with no bombs, and nothing played or shown yet; false as above.
+    bool startBare(const Grid& rows);
     // No bombs on this level, for tests of everything else.
     void clearBombs() { game.BombCount = 0; }
 
@@ -68,6 +74,9 @@ public:
     // Sounds played so far (file names without ".wav"), and message boxes shown.
     std::vector<std::string>& played() { return host.sound.played; }
     std::vector<std::string>& messages() { return host.messages.shown; }
+    int timesPlayed(const std::string& sound) const {
+        return static_cast<int>(std::ranges::count(host.sound.played, sound));
+    }
 };
 
 }  // namespace vorn::test

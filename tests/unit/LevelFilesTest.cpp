@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
@@ -14,222 +15,129 @@ namespace {
 using test::gridLine;
 using test::LevelRows;
 using test::levelsText;
-using test::separatorLine;
+
+const std::string kSeparator = test::separatorLine() + "\r\n";
+const std::string kNames = test::levelNamesText(60);
+
+// n blank grid lines, or n blank levels.
+std::string grid(int n, const std::string& cells = std::string(16, ' ')) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += gridLine(cells) + "\r\n";
+    return out;
+}
+std::string blankLevels(int n) { return levelsText(std::vector<LevelRows>(n)); }
+
+// A level holding exactly 100 platforms and 100 items, to which one more of either is added.
+LevelRows fullLevel(int extraRow, const std::string& extra) {
+    LevelRows full;
+    for (int r = 0; r < 6; ++r) full.rows[r] = std::string(16, 'G');
+    full.rows[6] = "GGGG            ";
+    for (int r = 10; r < 16; ++r) full.rows[r] = std::string(16, '$');
+    full.rows[16] = "$$$$            ";
+    if (extraRow >= 0) full.rows[extraRow] = extra;
+    return full;
+}
 
 class LevelFilesTest : public ::testing::Test {
 protected:
     void SetUp() override { headless.messages.echoToStderr = false; }
 
-    // Loads the given files and returns the one message shown, or "" when there was none.
-    std::string load(const std::string& levels, const std::string& names) {
-        dir.write("Levels.txt", levels);
-        dir.write("LevelNames.txt", names);
-        loaded = game->LoadLevels();
+    // Loads the files given (a missing one is not written) and returns the one message shown,
+    // or "" when there was none.
+    std::string load(const std::optional<std::string>& levels,
+                     const std::optional<std::string>& names = kNames) {
+        dir.remove("Levels.txt");
+        dir.remove("LevelNames.txt");
+        if (levels) dir.write("Levels.txt", *levels);
+        if (names) dir.write("LevelNames.txt", *names);
+        game = std::make_unique<Game>(headless.platform());
+        headless.messages.shown.clear();
+        const bool loaded = game->LoadLevels();
         EXPECT_LE(headless.messages.shown.size(), 1u);
         EXPECT_EQ(loaded, headless.messages.shown.empty());
         return headless.messages.shown.empty() ? "" : headless.messages.shown[0];
     }
-    std::string load(const std::string& levels) { return load(levels, test::levelNamesText(60)); }
-
-    // n levels of blank rows, lines ended by CR LF.
-    static std::string blankLevels(int n) { return levelsText(std::vector<LevelRows>(n)); }
-    static std::string lines(const std::vector<std::string>& all) {
-        std::string out;
-        for (const auto& l : all) out += l + "\r\n";
-        return out;
-    }
-    static std::vector<std::string> blankGrid(int rows) {
-        return std::vector<std::string>(rows, gridLine(std::string(16, ' ')));
-    }
 
     test::DataDir dir{true};
     HeadlessPlatform headless;
-    std::unique_ptr<Game> game = std::make_unique<Game>(headless.platform());
-    bool loaded = false;
+    std::unique_ptr<Game> game;
 };
 
-TEST_F(LevelFilesTest, EveryCellCharacterGetsItsCodeAndNamesAreReadInOrder) {
+TEST_F(LevelFilesTest, CellsGetTheirCodesAndNamesAreReadForEveryLevel) {
     LevelRows first, second;
     first.rows[0] = "GSMBI^>!$*LC    ";
     first.rows[29] = "               G";
     second.rows[15] = "B              $";
-    std::string names = "Green Start\r\nBlue Hills\r\nNever read\r\n";
-    ASSERT_EQ(load(levelsText({first, second}), names), "");
+    ASSERT_EQ(load(levelsText({first, second}), "Green Start\r\nBlue Hills\r\nNever read\r\n"), "");
     EXPECT_EQ(game->LevelCount, 2);
-
     const uint8_t codes[] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 14, 15, 16, 255, 255, 255, 255};
     for (int c = 0; c < 16; ++c) EXPECT_EQ(game->LevelGrid[0][c][0], codes[c]) << c;
     EXPECT_EQ(game->LevelGrid[29][15][0], 0);
     EXPECT_EQ(game->LevelGrid[29][14][0], kEmptyCell);
     EXPECT_EQ(game->LevelGrid[15][0][1], 3);
     EXPECT_EQ(game->LevelGrid[15][15][1], 13);
-    EXPECT_EQ(game->LevelGrid[0][0][1], kEmptyCell);
-    EXPECT_EQ(game->LevelNames[0], "Green Start");
     EXPECT_EQ(game->LevelNames[1], "Blue Hills");
-    EXPECT_EQ(game->LevelNames[2], "") << "names after the last level are not read";
-}
+    EXPECT_EQ(game->LevelNames[2], "");
 
-TEST_F(LevelFilesTest, LineEndsAreCrLfOrCrAloneAndTheFrameIsNotRead) {
-    // A carriage return alone ends a line as well, in both files; the last line needs no end.
+    // A carriage return alone ends a line too, the last line needs none, and frame
+    // characters other than X are accepted.
     LevelRows level;
     level.rows[3] = "  G             ";
     std::string text = levelsText({level}, "\r");
+    text.replace(19 * 4, 1, "#");
     text.pop_back();
     ASSERT_EQ(load(text, "Only\rNot read"), "");
-    EXPECT_EQ(game->LevelCount, 1);
     EXPECT_EQ(game->LevelGrid[3][2][0], 0);
     EXPECT_EQ(game->LevelNames[0], "Only");
 
-    // Frame characters other than X are accepted.
-    std::vector<std::string> all{separatorLine()};
-    for (int r = 0; r < 30; ++r) all.push_back(gridLine(std::string(16, ' '), r % 2 ? '#' : 'g'));
-    all.push_back(separatorLine());
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(lines(all)), "");
-}
-
-TEST_F(LevelFilesTest, TooFewLevelsGiveNoLevelsLoaded) {
-    const std::string noLevels = "Game - LoadLevels - No levels loaded.";
-    EXPECT_EQ(load(""), noLevels);
-
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(lines({separatorLine()})), noLevels);
-
-    // Thirty grid lines but no closing separator: the level is never closed.
-    std::vector<std::string> unclosed{separatorLine()};
-    for (const auto& l : blankGrid(30)) unclosed.push_back(l);
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(lines(unclosed)), noLevels);
-    EXPECT_EQ(game->LevelCount, 0);
-}
-
-TEST_F(LevelFilesTest, ALevelMustHaveExactlyThirtyGridLines) {
-    for (int rows : {29, 31, 0}) {
-        std::vector<std::string> all{separatorLine()};
-        for (const auto& l : blankGrid(30)) all.push_back(l);
-        all.push_back(separatorLine());
-        for (const auto& l : blankGrid(rows)) all.push_back(l);
-        all.push_back(separatorLine());
-        headless.messages.shown.clear();
-        EXPECT_EQ(load(lines(all)), "Game - LoadLevels - Unexpected new level line") << rows << " rows";
-    }
-}
-
-TEST_F(LevelFilesTest, EveryLineMustBeEighteenCharacters) {
-    const std::string invalid = "Game - LoadLevels - Level file line length invalid.";
-    std::string good = blankLevels(2);
-    for (const std::string& bad : {std::string(17, ' '), std::string(19, ' '), std::string()}) {
-        std::vector<std::string> all{separatorLine()};
-        for (const auto& l : blankGrid(12)) all.push_back(l);
-        all.push_back(bad);
-        headless.messages.shown.clear();
-        EXPECT_EQ(load(lines(all)), invalid) << bad.size();
-    }
-
-    // A blank line at the end of an otherwise good file.
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(good + "\r\n"), invalid);
-
-    // Line feeds alone do not end lines: the whole file is one long line.
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(levelsText(std::vector<LevelRows>(2), "\n")), invalid);
-}
-
-TEST_F(LevelFilesTest, CellsAreCheckedExactlyFromTheLeft) {
-    LevelRows level;
-    level.rows[7] = "  MMx  g        ";
-    EXPECT_EQ(load(levelsText({level})), "Game - LoadLevels - Invalid level character: x");
-
-    level.rows[7] = "  MMg           ";
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(levelsText({level})), "Game - LoadLevels - Invalid level character: g");
-
-    // A separator with one lower-case x is a grid line, and its first cell is an X.
-    std::string text = blankLevels(2);
-    text.replace(31 * 20 + 5, 1, "x");
-    ASSERT_EQ(text.substr(31 * 20, 18), "XXXXXxXXXXXXXXXXXX");
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(text), "Game - LoadLevels - Invalid level character: X");
-
-    // Grid lines after the last separator are checked too, though they make no level.
-    std::vector<std::string> all{separatorLine()};
-    for (const auto& l : blankGrid(30)) all.push_back(l);
-    all.push_back(separatorLine());
-    for (const auto& l : blankGrid(30)) all.push_back(l);
-    all.push_back(separatorLine());
-    all.push_back(gridLine("  G  ?          "));
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(lines(all)), "Game - LoadLevels - Invalid level character: ?");
-}
-
-TEST_F(LevelFilesTest, UnclosedLinesAfterTheLastLevelAreStoredButNotCounted) {
-    std::vector<std::string> all{separatorLine()};
-    for (const auto& l : blankGrid(30)) all.push_back(l);
-    all.push_back(separatorLine());
-    for (const auto& l : blankGrid(30)) all.push_back(l);
-    all.push_back(separatorLine());
-    all.push_back(gridLine("B               "));
-    ASSERT_EQ(load(lines(all)), "");
+    // Grid lines after the last separator are stored but make no level; fifty levels and a
+    // level of 100 platforms and 100 items fit.
+    ASSERT_EQ(load(blankLevels(2) + grid(1, "B               ")), "");
     EXPECT_EQ(game->LevelCount, 2);
     EXPECT_EQ(game->LevelGrid[0][0][2], 3);
-}
-
-TEST_F(LevelFilesTest, NamesMustCoverEveryLevel) {
-    EXPECT_EQ(load(blankLevels(3), "One\r\nTwo\r\nThree\r\nFour\r\n"), "");
-    EXPECT_EQ(game->LevelNames[2], "Three");
-
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(blankLevels(3), "One\r\nTwo\r\n"), "Game - LoadLevels - Input past end of file");
-    EXPECT_EQ(game->LevelCount, 3) << "what was read stays read";
-}
-
-TEST_F(LevelFilesTest, MissingFilesAreNamedByThePlatformsMessage) {
-    dir.write("LevelNames.txt", "One\r\n");
-    EXPECT_FALSE(game->LoadLevels());
-    EXPECT_EQ(headless.messages.shown, (std::vector<std::string>{"Game - LoadLevels - File not found"}));
-
-    dir.remove("LevelNames.txt");
-    dir.write("Levels.txt", blankLevels(1));
-    headless.messages.shown.clear();
-    EXPECT_FALSE(game->LoadLevels());
-    EXPECT_EQ(headless.messages.shown, (std::vector<std::string>{"Game - LoadLevels - File not found"}));
-}
-
-TEST_F(LevelFilesTest, DataThatDoesNotFitIsTurnedAway) {
-    // A grid line before the first separator has no level to go to.
-    std::vector<std::string> early{gridLine(std::string(16, ' '))};
-    std::string text = lines(early) + blankLevels(1);
-    EXPECT_EQ(load(text), "Game - LoadLevels - Grid line before the first new level line.");
-
-    // Fifty levels fit exactly; a grid line of a fifty-first does not.
-    headless.messages.shown.clear();
     ASSERT_EQ(load(blankLevels(50)), "");
     EXPECT_EQ(game->LevelCount, 50);
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(blankLevels(51)), "Game - LoadLevels - More than 50 levels.");
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(blankLevels(50) + lines({gridLine(std::string(16, ' '))})),
-              "Game - LoadLevels - More than 50 levels.");
+    EXPECT_EQ(load(levelsText({fullLevel(-1, ""), fullLevel(-1, "")})), "");
+}
 
-    // A level start holds 100 platforms and 100 items.
-    LevelRows full;
-    for (int r = 0; r < 6; ++r) full.rows[r] = std::string(16, 'G');
-    full.rows[6] = "GGGG            ";  // 100 platforms
-    for (int r = 10; r < 16; ++r) full.rows[r] = std::string(16, '$');
-    full.rows[16] = "$$$$            ";  // 100 items
-    headless.messages.shown.clear();
-    ASSERT_EQ(load(levelsText({LevelRows{}, full})), "");
-
-    LevelRows tooManyPlatforms = full;
-    tooManyPlatforms.rows[29] = "               S";
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(levelsText({LevelRows{}, tooManyPlatforms})),
-              "Game - LoadLevels - Level 2 has more than 100 platforms.");
-
-    LevelRows tooManyItems = full;
-    tooManyItems.rows[29] = "C               ";
-    headless.messages.shown.clear();
-    EXPECT_EQ(load(levelsText({tooManyItems})), "Game - LoadLevels - Level 1 has more than 100 items.");
+TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
+    std::string lowerX = blankLevels(2);
+    lowerX.replace(31 * 20 + 5, 1, "x");  // a separator with one lower-case x is a grid line
+    LevelRows badCharacter, laterBadCharacter;
+    badCharacter.rows[7] = "  MMx  g        ";
+    laterBadCharacter.rows[7] = "  MMg           ";
+    struct Case {
+        std::optional<std::string> levels, names;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", kNames, "No levels loaded."},
+        {kSeparator, kNames, "No levels loaded."},
+        {kSeparator + grid(30), kNames, "No levels loaded."},
+        {kSeparator + grid(30) + kSeparator + grid(29) + kSeparator, kNames, "Unexpected new level line"},
+        {kSeparator + grid(30) + kSeparator + grid(31) + kSeparator, kNames, "Unexpected new level line"},
+        {kSeparator + grid(30) + kSeparator + kSeparator, kNames, "Unexpected new level line"},
+        {kSeparator + grid(12) + std::string(17, ' ') + "\r\n", kNames, "Level file line length invalid."},
+        {kSeparator + grid(12) + std::string(19, ' ') + "\r\n", kNames, "Level file line length invalid."},
+        {blankLevels(2) + "\r\n", kNames, "Level file line length invalid."},
+        // Line feeds alone do not end lines: the whole file is one long line.
+        {levelsText(std::vector<LevelRows>(2), "\n"), kNames, "Level file line length invalid."},
+        {levelsText({badCharacter}), kNames, "Invalid level character: x"},
+        {levelsText({laterBadCharacter}), kNames, "Invalid level character: g"},
+        {lowerX, kNames, "Invalid level character: X"},
+        {blankLevels(2) + grid(1, "  G  ?          "), kNames, "Invalid level character: ?"},
+        {grid(1) + blankLevels(1), kNames, "Grid line before the first new level line."},
+        {blankLevels(51), kNames, "More than 50 levels."},
+        {blankLevels(50) + grid(1), kNames, "More than 50 levels."},
+        {levelsText({LevelRows{}, fullLevel(29, "               S")}), kNames,
+         "Level 2 has more than 100 platforms."},
+        {levelsText({fullLevel(29, "C               ")}), kNames, "Level 1 has more than 100 items."},
+        {blankLevels(3), "One\r\nTwo\r\n", "Input past end of file"},
+        {std::nullopt, kNames, "File not found"},
+        {blankLevels(1), std::nullopt, "File not found"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(load(c.levels, c.names), "Game - LoadLevels - " + c.message);
+    EXPECT_EQ(game->LevelCount, 1) << "what was read before the names stays read";
 }
 
 }  // namespace

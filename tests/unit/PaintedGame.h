@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
+#include <tuple>
 
 #include "engines/VBGE.h"
 #include "game/state/Game.h"
@@ -15,8 +15,8 @@
 
 namespace vorn::test {
 
-// A w x h picture whose pixels differ from their neighbours and are never the colour key,
-// except where `keyEvery` marks every n-th pixel of a row as transparent.
+// A w x h picture whose pixels differ from their neighbours and are never black or the colour
+// key, except where `keyEvery` marks every n-th pixel along a diagonal as transparent.
 inline SurfaceRef patterned(int w, int h, uint16_t salt, int keyEvery = 0) {
     auto s = std::make_shared<Surface>(w, h);
     for (int y = 0; y < h; ++y)
@@ -30,15 +30,8 @@ inline SurfaceRef patterned(int w, int h, uint16_t salt, int keyEvery = 0) {
     return s;
 }
 
-inline SurfaceRef filled(int w, int h, uint16_t value) {
-    auto s = std::make_shared<Surface>(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) s->setPixel(x, y, value);
-    return s;
-}
-
-// The screen's rectangle at (x, y) of size w x h shows src from (sx, sy) pixel for pixel;
-// a transparent source pixel must show `under` instead, when given.
+// The screen's w x h block at (x, y) shows src from (sx, sy) pixel for pixel; where the source
+// is transparent it shows `under` (when given) instead.
 inline ::testing::AssertionResult showsBlock(const Surface& screen, int x, int y, int w, int h,
                                              const Surface& src, int sx, int sy,
                                              const Surface* under = nullptr) {
@@ -46,23 +39,10 @@ inline ::testing::AssertionResult showsBlock(const Surface& screen, int x, int y
         for (int dx = 0; dx < w; ++dx) {
             uint16_t want = src.pixel(sx + dx, sy + dy);
             if (want == Surface::kColourKey && under) want = under->pixel(x + dx, y + dy);
-            const uint16_t got = screen.pixel(x + dx, y + dy);
-            if (got != want)
-                return ::testing::AssertionFailure()
-                       << "at (" << x + dx << ", " << y + dy << ") got " << got << ", want " << want
-                       << " from source (" << sx + dx << ", " << sy + dy << ")";
+            if (screen.pixel(x + dx, y + dy) != want)
+                return ::testing::AssertionFailure() << "at (" << x + dx << ", " << y + dy << ") got "
+                                                     << screen.pixel(x + dx, y + dy) << ", want " << want;
         }
-    return ::testing::AssertionSuccess();
-}
-
-// The two surfaces agree over the rectangle (x0, y0)-(x1, y1), right and bottom outside.
-inline ::testing::AssertionResult sameRegion(const Surface& a, const Surface& b, int x0, int y0, int x1,
-                                             int y1) {
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return ::testing::AssertionFailure() << "differ at (" << x << ", " << y
-                                                     << "): " << a.pixel(x, y) << " vs " << b.pixel(x, y);
     return ::testing::AssertionSuccess();
 }
 
@@ -80,40 +60,44 @@ protected:
         // The character stands above the screen unless a test places it.
         game.CharX = 380.0f;
         game.CharY = -200.0f;
-        game.LevelNames[0] = "First";
         for (auto& row : game.LevelGrid)
             for (auto& cell : row)
                 for (auto& level : cell) level = kEmptyCell;
 
-        game.SurfBackground = patterned(600, 200, 1);
-        game.SurfTitle = patterned(800, 600, 2);
-        game.SurfPlatform = patterned(150, 100, 3, 7);
-        game.SurfCharacter = patterned(680, 72, 4, 5);
-        game.SurfInvulnerable = patterned(640, 35, 5);
-        game.SurfCrystal = patterned(640, 35, 6);
-        game.SurfHighJump = patterned(640, 35, 7);
-        game.SurfExtraSpeed = patterned(640, 35, 8);
-        game.SurfExtraHealth = patterned(640, 35, 9);
-        game.SurfDovi = patterned(640, 35, 10);
-        game.SurfShoot = patterned(640, 35, 11);
-        game.SurfNormalBomb = patterned(640, 40, 12, 3);
-        game.SurfHotBomb = patterned(640, 40, 13);
-        game.SurfHitBomb = patterned(640, 40, 14);
-        game.SurfAmmoBall = patterned(320, 20, 15);
-        game.SurfBombExit = patterned(20, 100, 16);
+        // Sheet sizes as the game's pictures have them; some with transparent pixels.
+        const std::tuple<SurfaceRef Game::*, int, int, int> pictures[] = {
+            {&Game::SurfBackground, 600, 200, 0},  {&Game::SurfTitle, 800, 600, 0},
+            {&Game::SurfPlatform, 150, 100, 7},    {&Game::SurfCharacter, 680, 72, 5},
+            {&Game::SurfInvulnerable, 640, 35, 0}, {&Game::SurfCrystal, 640, 35, 0},
+            {&Game::SurfHighJump, 640, 35, 0},     {&Game::SurfExtraSpeed, 640, 35, 0},
+            {&Game::SurfExtraHealth, 640, 35, 0},  {&Game::SurfDovi, 640, 35, 0},
+            {&Game::SurfShoot, 640, 35, 0},        {&Game::SurfNormalBomb, 640, 40, 3},
+            {&Game::SurfHotBomb, 640, 40, 0},      {&Game::SurfHitBomb, 640, 40, 0},
+            {&Game::SurfAmmoBall, 320, 20, 0},     {&Game::SurfBombExit, 20, 100, 0}};
+        uint16_t salt = 1;
+        for (const auto& [member, w, h, keyEvery] : pictures)
+            game.*member = patterned(w, h, salt++, keyEvery);
         game.FontSmall = Font("Comic Sans MS", 8);
         game.FontMedium = Font("Comic Sans MS", 12);
         game.FontLarge = Font("Comic Sans MS", 16);
     }
 
     Surface& screen() { return *host.display.primary(); }
-    // The background the frame starts from, tile n = Scenery, repeated over the screen.
+    // The background the frame starts from: tile n = Scenery, repeated over the screen.
     SurfaceRef backgroundScreen() {
         auto s = std::make_shared<Surface>(800, 600);
         for (int y = 0; y < 600; ++y)
             for (int x = 0; x < 800; ++x)
                 s->setPixel(x, y, game.SurfBackground->pixel(200 * (game.Scenery - 1) + x % 200, y % 200));
         return s;
+    }
+    // The screen agrees with `expected` over the rectangle; the font must have drawn something
+    // there, or a comparison of text would prove nothing.
+    ::testing::AssertionResult showsText(const Surface& expected, const Surface& withoutText, int x0, int y0,
+                                         int x1, int y1) {
+        if (showsBlock(withoutText, x0, y0, x1 - x0, y1 - y0, expected, x0, y0))
+            return ::testing::AssertionFailure() << "the font draws nothing";
+        return showsBlock(screen(), x0, y0, x1 - x0, y1 - y0, expected, x0, y0);
     }
 
     HeadlessPlatform host;

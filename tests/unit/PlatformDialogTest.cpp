@@ -7,98 +7,35 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "forms/frmHighScore.h"
+#include "forms/frmOptions.h"
 #include "platform/DialogFocus.h"
 #include "platform/sdl/SdlPlatform.h"
 
 namespace vorn {
 namespace {
 
-// Shaped like the name-entry dialog: a label, a 20-character text box, a default OK.
-class NameDialog : public Dialog {
-public:
-    NameDialog() {
-        Control label{ControlKind::Label, "Label1", "Enter your name", 240, 240, 2415, 255, 2};
-        Control name{ControlKind::TextBox, "txtName", "", 240, 480, 2415, 285, 0};
-        name.maxLength = 20;
-        Control ok{ControlKind::Button, "cmdOK", "OK", 840, 960, 1095, 375, 1};
-        ok.isDefault = true;
-        controls_ = {label, name, ok};
-    }
-    std::string caption() const override { return "High Score!"; }
-    int clientWidthTwips() const override { return 2910; }
-    int clientHeightTwips() const override { return 1575; }
-    std::string focusOnActivate() const override { return "txtName"; }
-    void onActivate() override { ++activations; }
-    void onClick(const std::string& control) override {
-        clicks.push_back(control + ":" + find("txtName")->text);
-        if (control == "cmdOK") unload();
-    }
-    std::vector<std::string> clicks;
-    int activations = 0;
-};
-
-// Shaped like the options dialog: a check box, a disabled one, a default OK and a Cancel.
-class OptionsDialog : public Dialog {
-public:
-    OptionsDialog() {
-        Control sound{ControlKind::CheckBox, "chkSoundEffects", "Sound Effects", 240, 240, 2295, 255, 0};
-        Control music{ControlKind::CheckBox, "chkMusic", "Music", 240, 1200, 2295, 255, 1};
-        music.enabled = false;
-        Control ok{ControlKind::Button, "cmdOK", "OK", 240, 720, 1095, 375, 2};
-        ok.isDefault = true;
-        Control cancel{ControlKind::Button, "cmdCancel", "Cancel", 1560, 720, 1095, 375, 3};
-        controls_ = {sound, music, ok, cancel};
-    }
-    std::string caption() const override { return "Vorn! Options"; }
-    int clientWidthTwips() const override { return 2895; }
-    int clientHeightTwips() const override { return 1335; }
-    void onActivate() override {
-        find("chkSoundEffects")->value = soundOn ? 1 : 0;
-        find("chkMusic")->value = 1;
-    }
-    void onClick(const std::string& control) override {
-        clicks.push_back(control);
-        unload();
-    }
-    bool soundOn = true;
-    std::vector<std::string> clicks;
-};
-
-TEST(PlatformDialog, FocusStartsWhereAskedAndTabFollowsTheTabOrder) {
-    OptionsDialog options;
+TEST(PlatformDialog, FocusStartsWhereAskedAndTabFollowsTheTabOrderPastLabelsAndDisabledControls) {
+    frmOptions options;
     DialogFocus focus;
-    focus.activate(options, "");
-    EXPECT_EQ(focus.control(options)->name, "chkSoundEffects");
-    focus.next(options);  // the disabled check box is passed over
-    EXPECT_EQ(focus.control(options)->name, "cmdOK");
+    auto focused = [&](Dialog& d) { return focus.control(d)->name; };
+    focus.activate(options, "chkMusic");  // disabled: the first in tab order instead
+    EXPECT_EQ(focused(options), "chkSoundEffects");
     focus.next(options);
-    EXPECT_EQ(focus.control(options)->name, "cmdCancel");
+    EXPECT_EQ(focused(options), "cmdOK");
     focus.next(options);
-    EXPECT_EQ(focus.control(options)->name, "chkSoundEffects");
+    focus.next(options);
+    EXPECT_EQ(focused(options), "chkSoundEffects");
     focus.previous(options);
-    EXPECT_EQ(focus.control(options)->name, "cmdCancel");
-    focus.activate(options, "chkMusic");  // cannot take the focus
-    EXPECT_EQ(focus.control(options)->name, "chkSoundEffects");
-
-    NameDialog name;
-    focus.activate(name, "cmdOK");
-    EXPECT_EQ(focus.control(name)->name, "cmdOK");
-    focus.next(name);  // the label is passed over though its tab index comes next
-    EXPECT_EQ(focus.control(name)->name, "txtName");
-    focus.previous(name);
-    EXPECT_EQ(focus.control(name)->name, "cmdOK");
+    EXPECT_EQ(focused(options), "cmdCancel");
 
     EXPECT_EQ(defaultButton(options)->name, "cmdOK");
     options.find("cmdOK")->enabled = false;
     EXPECT_EQ(defaultButton(options), nullptr);
-    for (auto& c : options.controls()) c.enabled = false;
-    focus.activate(options, "");
-    EXPECT_EQ(focus.index(), -1);
 }
 
 // A real SDL platform on the dummy video driver, and input scripted frame by frame.
@@ -107,13 +44,7 @@ protected:
     DialogRun() {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         sdl = std::make_unique<SdlPlatform>(true);
-        sdl->dialogs.afterFrame = [this](int frame) {
-            ++frames;
-            const auto at = script.find(frame);
-            if (at != script.end()) at->second();
-            // A dialog that never ends fails the test instead of hanging it.
-            if (frame == 400) push(SDL_QUIT);
-        };
+        sdl->display.open(800, 600, 16);
     }
     ~DialogRun() override {
         sdl.reset();
@@ -121,11 +52,19 @@ protected:
         SDL_SetModState(KMOD_NONE);
     }
 
-    void run(Dialog& dialog) {
-        frames = 0;
-        sdl->display.open(800, 600, 16);
-        sdl->dialogs.runModal(dialog);
-        script.clear();
+    // Shows the name dialog afresh, as the game does, with one step of input every third
+    // frame, and gives the text confirmed.
+    std::string askName(const std::vector<std::function<void()>>& steps) {
+        sdl->dialogs.afterFrame = [&](int frame) {
+            frames = frame;
+            if (frame % 3 == 0 && frame / 3 <= static_cast<int>(steps.size())) steps[frame / 3 - 1]();
+            // A dialog that never ends fails the test instead of hanging it.
+            if (frame == 400) push(SDL_QUIT);
+        };
+        name.load();
+        name.sName = "(none)";
+        sdl->dialogs.runModal(name);
+        return name.sName;
     }
 
     static void push(Uint32 type) {
@@ -133,107 +72,59 @@ protected:
         e.type = type;
         SDL_PushEvent(&e);
     }
-    static void key(SDL_Scancode sc, Uint16 mod = 0) {
-        for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+    static std::function<void()> key(SDL_Scancode sc, Uint16 mod = KMOD_NONE) {
+        return [=] {
+            SDL_SetModState(static_cast<SDL_Keymod>(mod));
+            for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+                SDL_Event e{};
+                e.type = type;
+                e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+                e.key.keysym.scancode = sc;
+                e.key.keysym.sym = SDL_GetKeyFromScancode(sc);
+                e.key.keysym.mod = mod;
+                SDL_PushEvent(&e);
+            }
+        };
+    }
+    static std::function<void()> type(const std::string& text) {
+        return [=] {
             SDL_Event e{};
-            e.type = type;
-            e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-            e.key.keysym.scancode = sc;
-            e.key.keysym.sym = SDL_GetKeyFromScancode(sc);
-            e.key.keysym.mod = mod;
+            e.type = SDL_TEXTINPUT;
+            std::strncpy(e.text.text, text.c_str(), sizeof e.text.text - 1);
             SDL_PushEvent(&e);
-        }
+        };
     }
-    static void type(const std::string& text) {
-        SDL_Event e{};
-        e.type = SDL_TEXTINPUT;
-        std::strncpy(e.text.text, text.c_str(), sizeof e.text.text - 1);
-        SDL_PushEvent(&e);
-    }
+
     std::unique_ptr<SdlPlatform> sdl;
-    std::map<int, std::function<void()>> script;
+    frmHighScore name;
     int frames = 0;
 };
 
-TEST_F(DialogRun, ANameTypedAtOnceAndEnterConfirmIt) {
-    NameDialog dialog;
-    script[1] = [] { type("Ann "); };
-    script[2] = [] { key(SDL_SCANCODE_RETURN); };
-    run(dialog);
-    EXPECT_EQ(dialog.clicks, std::vector<std::string>({"cmdOK:Ann "}));
-    EXPECT_TRUE(dialog.unloaded());
-    EXPECT_EQ(dialog.activations, 1);
+TEST_F(DialogRun, TheTextBoxHasTheFocusAtEveryShowingAndEnterOrSpaceOnOkConfirmIt) {
+    const auto enter = key(SDL_SCANCODE_RETURN), tab = key(SDL_SCANCODE_TAB);
+    EXPECT_EQ(askName({type("Ann "), enter}), "Ann ");
     EXPECT_LT(frames, 20);
-
-    // Every showing activates the dialog again and gives the text box the focus again.
-    dialog.find("txtName")->text.clear();
-    dialog.clicks.clear();
-    script[3] = [] { type("Bo"); };
-    script[4] = [] { key(SDL_SCANCODE_KP_ENTER); };
-    run(dialog);
-    EXPECT_EQ(dialog.clicks, std::vector<std::string>({"cmdOK:Bo"}));
-    EXPECT_EQ(dialog.activations, 2);
+    EXPECT_EQ(askName({type("Bo"), key(SDL_SCANCODE_KP_ENTER)}), "Bo");
+    // Text reaches the box only while it has the focus; Tab passes the label.
+    EXPECT_EQ(askName({tab, type("lost"), tab, type("y z"), tab, key(SDL_SCANCODE_SPACE)}), "y z");
 }
 
-TEST_F(DialogRun, TheTextBoxTakesNoMoreThanItsLengthTypedOrPastedAndOnlyTheGamesCharacters) {
-    NameDialog dialog;
-    script[2] = [] { type("abcdefghijklmnopqrstuvwxy"); };
-    script[4] = [] { key(SDL_SCANCODE_RETURN); };
-    run(dialog);
-    EXPECT_EQ(dialog.find("txtName")->text, "abcdefghijklmnopqrst");
-
+TEST_F(DialogRun, TheTextBoxTakesTwentyCharactersTypedOrPastedAndOnlyTheGamesOnes) {
+    const auto enter = key(SDL_SCANCODE_RETURN);
+    EXPECT_EQ(askName({type("abcdefghijklmnopqrstuvwxy"), enter}), "abcdefghijklmnopqrst");
+    EXPECT_EQ(name.find("txtName")->text, "abcdefghijklmnopqrst");
     // A paste into a box that holds two characters keeps the first eighteen pasted.
-    dialog.find("txtName")->text.clear();
-    dialog.reload();
     SDL_SetClipboardText("0123456789ABCDEFGHIJKLMNOPQRST");
-    script[2] = [] { type("ab"); };
-    script[4] = [] {
-        SDL_SetModState(KMOD_LCTRL);
-        key(SDL_SCANCODE_V, KMOD_LCTRL);
-    };
-    script[7] = [] {
-        SDL_SetModState(KMOD_NONE);
-        key(SDL_SCANCODE_RETURN);
-    };
-    run(dialog);
-    EXPECT_EQ(dialog.find("txtName")->text, "ab0123456789ABCDEFGH");
-
-    // Backspace edits as usual; characters the high-score file cannot hold are refused.
-    dialog.find("txtName")->text.clear();
-    script[2] = [] {
-        type(
-            "x\xE4\xB8\xAD"
-            "\xC3\xA9"
-            "z");
-    };  // x, a CJK character, e acute, z
-    script[4] = [] { key(SDL_SCANCODE_BACKSPACE); };
-    script[6] = [] { key(SDL_SCANCODE_RETURN); };
-    run(dialog);
-    EXPECT_EQ(dialog.find("txtName")->text, "x\xC3\xA9");
+    EXPECT_EQ(askName({type("ab"), key(SDL_SCANCODE_V, KMOD_LCTRL), enter}), "ab0123456789ABCDEFGH");
+    // Backspace edits as usual; a character the high-score file cannot hold is refused.
+    EXPECT_EQ(askName({type("x\xE4\xB8\xAD\xC3\xA9z"), key(SDL_SCANCODE_BACKSPACE), enter}), "x\xC3\xA9");
 }
 
 TEST_F(DialogRun, EscapeDoesNothingAndClosingTheGameWindowEndsTheShowingWithoutAClick) {
-    NameDialog dialog;
-    script[2] = [] { key(SDL_SCANCODE_ESCAPE); };
-    script[3] = [] { type("Zed"); };
-    script[10] = [] { push(SDL_QUIT); };
-    run(dialog);
-    EXPECT_GE(frames, 10);
-    EXPECT_TRUE(dialog.clicks.empty());
-    EXPECT_EQ(dialog.find("txtName")->text, "Zed");  // what was typed stays in the control
+    EXPECT_EQ(askName({key(SDL_SCANCODE_ESCAPE), type("Zed"), [] { push(SDL_QUIT); }}), "(none)");
+    EXPECT_EQ(name.find("txtName")->text, "Zed");
+    EXPECT_FALSE(name.unloaded());
     EXPECT_TRUE(sdl->window.closeRequested());
-}
-
-TEST_F(DialogRun, TextOnlyReachesTheTextBoxWhileItHasTheFocus) {
-    NameDialog dialog;
-    script[2] = [] { key(SDL_SCANCODE_TAB); };  // to OK
-    script[4] = [] { type("lost"); };
-    script[6] = [] { key(SDL_SCANCODE_TAB); };  // past the label, round to the text box
-    script[10] = [] { type("y z"); };
-    script[12] = [] { key(SDL_SCANCODE_TAB); };
-    script[14] = [] { key(SDL_SCANCODE_SPACE); };  // presses the focused OK
-    run(dialog);
-    EXPECT_EQ(dialog.clicks, std::vector<std::string>({"cmdOK:y z"}));
 }
 
 }  // namespace

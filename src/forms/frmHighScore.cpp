@@ -1,6 +1,6 @@
 #include "forms/frmHighScore.h"
 
-#include "game/persist/Windows1252.h"
+#include "core/Windows1252.h"
 
 namespace vorn {
 

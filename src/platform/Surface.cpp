@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "core/Error.h"
-#include "platform/Cp1252.h"
+#include "core/Windows1252.h"
 #include "platform/Font.h"
 
 namespace vorn {
@@ -142,7 +142,7 @@ void Surface::drawText(int x, int y, const std::string& text) {
     const uint16_t fore = toRgb565(foreColour_);
     int penX = x;
     for (size_t i = 0; i < text.size();) {
-        const Font::Glyph& g = font_->glyph(nextCp1252(text, i));
+        const Font::Glyph& g = font_->glyph(nextWindows1252(text, i));
         for (int gy = 0; gy < g.height; ++gy) {
             const int py = y + g.offsetY + gy;
             if (py < 0 || py >= height()) continue;

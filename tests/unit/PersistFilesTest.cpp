@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "game/persist/Windows1252.h"
+#include "core/Windows1252.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/Cp1252.h"
+#include "core/Windows1252.h"
 #include "platform/Font.h"
 #include "platform/FontMatch.h"
 #include "platform/Surface.h"
@@ -37,7 +37,7 @@ TEST(PlatformText, FacesResolveToFilesOfTheirOwnAndEveryCharacterOfTheCodePageHa
 
     // Every printable character of the code page has a glyph, and nothing else does.
     for (int ch = 0; ch < 256; ++ch) {
-        const bool printable = ch >= 32 && ch != 127 && cp1252ToUnicode(static_cast<uint8_t>(ch)) != 0;
+        const bool printable = ch >= 32 && ch != 127 && isAssignedWindows1252(static_cast<uint8_t>(ch));
         EXPECT_EQ(font.glyph(static_cast<uint8_t>(ch)).advance > 0, printable) << ch;
     }
     EXPECT_GT(font.glyph(0x80).width, 0);  // the euro sign
@@ -109,11 +109,9 @@ TEST(PlatformText, TextIsUtf8StrayBytesAreTheGameCodePageAndForeignCharactersQue
     EXPECT_FALSE(same(*draw("\x80"), *draw("?")));
 
     // The conversions the message box uses for texts that are not UTF-8.
-    for (int b = 0x20; b < 256; ++b) {
-        const char32_t cp = cp1252ToUnicode(static_cast<uint8_t>(b));
-        EXPECT_TRUE(cp == 0 || unicodeToCp1252(cp) == b) << b;
-    }
-    EXPECT_EQ(cp1252ToUtf8("\x80 \xE9"), "\xE2\x82\xAC \xC3\xA9");
+    for (int b = 0x20; b < 256; ++b)
+        EXPECT_EQ(unicodeToWindows1252(windows1252ToUnicode(static_cast<uint8_t>(b))), b) << b;
+    EXPECT_EQ(windows1252ToUtf8("\x80 \xE9"), "\xE2\x82\xAC \xC3\xA9");
     EXPECT_TRUE(isValidUtf8("plain \xC3\xA9"));
     EXPECT_FALSE(isValidUtf8("broken \xE9 text"));
 }

@@ -5,7 +5,7 @@
 
 #include "core/Error.h"
 #include "game/persist/DataFile.h"
-#include "game/persist/Windows1252.h"
+#include "core/Windows1252.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -16,17 +16,11 @@ constexpr char kFileName[] = "HighScores.dat";
 constexpr std::size_t kRecordSize = kHighScoreNameLength + 2;
 constexpr std::size_t kFileSize = kRecordSize * kHighScoreRows;
 
-std::string padName(std::string_view name) {
-    std::string padded(utf8Prefix(name, kHighScoreNameLength));
-    padded.append(kHighScoreNameLength - utf8Length(padded), ' ');
-    return padded;
-}
-
 }  // namespace
 
 void Game::SetDefaultHighScores() {
     for (int k = 0; k < kHighScoreRows; ++k) {
-        HighScores[k].Name = padName("Dovi");
+        HighScores[k].Name = fitToCharacters("Dovi", kHighScoreNameLength);
         HighScores[k].Score = static_cast<int16_t>(10000 - 1000 * k);
     }
 }

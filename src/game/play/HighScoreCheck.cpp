@@ -1,5 +1,5 @@
 // Offering a finished game's score to the ten-row high-score table.
-#include "game/persist/Windows1252.h"
+#include "core/Windows1252.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -17,9 +17,7 @@ void Game::CheckHighScore() {
     // has after the move. Names are held as UTF-8, so they are cut and padded by characters.
     std::string name = HighScores[i].Name;
     AskForName(name);
-    std::string stored(utf8Prefix(name, kHighScoreNameLength));
-    stored.append(kHighScoreNameLength - utf8Length(stored), ' ');
-    HighScores[i].Name = stored;
+    HighScores[i].Name = fitToCharacters(name, kHighScoreNameLength);
 }
 
 }  // namespace vorn

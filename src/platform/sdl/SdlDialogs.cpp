@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Cp1252.h"
+#include "core/Windows1252.h"
 #include "platform/Dialog.h"
 #include "platform/DialogFocus.h"
 #include "platform/FontMatch.h"
@@ -64,7 +64,10 @@ int characters(const char* text, int bytes) {
 // from its end, as if they had never fitted.
 int limitText(ImGuiInputTextCallbackData* data) {
     if (data->EventFlag == ImGuiInputTextFlags_CallbackCharFilter)
-        return data->EventChar < 32 || unicodeToCp1252(data->EventChar) < 0 ? 1 : 0;
+        return data->EventChar < 32 || (data->EventChar >= 0x7F && data->EventChar < 0xA0) ||
+                       unicodeToWindows1252(data->EventChar) < 0
+                   ? 1
+                   : 0;
     const int maxLength = *static_cast<const int*>(data->UserData);
     if (maxLength <= 0) return 0;
     int excess = characters(data->Buf, data->BufTextLen) - maxLength;

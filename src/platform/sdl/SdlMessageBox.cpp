@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/Cp1252.h"
+#include "core/Windows1252.h"
 #include "platform/sdl/SdlWindow.h"
 
 namespace vorn {
@@ -18,7 +18,7 @@ SdlMessageBox::SdlMessageBox(SdlWindow& window) : window_(window) {
 
 void SdlMessageBox::show(const std::string& text) {
     // Texts are UTF-8; a stray byte from an old file is read as the game's own code page.
-    const std::string utf8 = isValidUtf8(text) ? text : cp1252ToUtf8(text);
+    const std::string utf8 = isValidUtf8(text) ? text : windows1252ToUtf8(text);
     std::fprintf(stderr, "%s\n", utf8.c_str());
     std::fflush(stderr);
     if (!boxes_ || !window_.sdl()) return;

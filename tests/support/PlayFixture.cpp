@@ -11,13 +11,10 @@ namespace vorn::test {
 
 namespace {
 
-uint8_t levelCode(char cell) {
-    static constexpr std::pair<char, uint8_t> kCodes[] = {
-        {'G', 0},  {'S', 1},  {'M', 2},  {'B', 3},  {'I', 4},  {'^', 10},        {'>', 11},
-        {'!', 12}, {'$', 13}, {'*', 14}, {'L', 15}, {'C', 16}, {' ', kEmptyCell}};
-    for (auto [letter, code] : kCodes)
-        if (letter == cell) return code;
-    throw std::invalid_argument(std::string("not a level letter: ") + cell);
+uint8_t cellCode(char cell) {
+    const int code = levelCode(cell);
+    if (code == kInvalidCellCode) throw std::invalid_argument(std::string("not a level letter: ") + cell);
+    return static_cast<uint8_t>(code);
 }
 
 }  // namespace
@@ -52,7 +49,7 @@ void PlayFixture::setGrid(int level, const Grid& rows) {
         if (rows[row].size() > kGridColumns) throw std::invalid_argument("a grid row has more than 16 cells");
         for (int column = 0; column < kGridColumns; ++column) {
             const char cell = column < static_cast<int>(rows[row].size()) ? rows[row][column] : ' ';
-            game.LevelGrid[row][column][level - 1] = levelCode(cell);
+            game.LevelGrid[row][column][level - 1] = cellCode(cell);
         }
     }
 }

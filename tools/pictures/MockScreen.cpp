@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Paint.h"
+#include "game/state/LevelCodes.h"
 
 namespace vorn::pictures {
 
@@ -19,34 +20,8 @@ constexpr std::array<const char*, 30> kLevel = {
     "                ", "                ", " $      $     $ ", "                ", "GGGGGGGGGGGGGGGG"};
 
 int codeOf(char c) {
-    switch (c) {
-        case 'G':
-            return 0;
-        case 'S':
-            return 1;
-        case 'M':
-            return 2;
-        case 'B':
-            return 3;
-        case 'I':
-            return 4;
-        case '^':
-            return 10;
-        case '>':
-            return 11;
-        case '!':
-            return 12;
-        case '$':
-            return 13;
-        case '*':
-            return 14;
-        case 'L':
-            return 15;
-        case 'C':
-            return 16;
-        default:
-            return 255;
-    }
+    const int code = vorn::levelCode(c);
+    return code == vorn::kInvalidCellCode ? vorn::kEmptyCell : code;
 }
 
 const char* itemFile(int code) {

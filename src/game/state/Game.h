@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/Random.h"
+#include "game/state/LevelCodes.h"
 #include "game/state/Records.h"
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -34,8 +35,6 @@ inline constexpr int kMaxParticleSystems = 15;
 inline constexpr int kHighScoreRows = 10;
 inline constexpr int16_t kNoPlatform = 255;
 
-// Level codes of the grid.
-inline constexpr uint8_t kEmptyCell = 255;
 
 // DirectInput key numbers the play step reads.
 namespace key {

@@ -4,6 +4,7 @@
 
 #include "core/Error.h"
 #include "game/state/Game.h"
+#include "game/state/LevelCodes.h"
 #include "game/state/TextFile.h"
 
 namespace vorn {
@@ -16,36 +17,9 @@ const std::string kSeparator(kLineLength, 'X');
 [[noreturn]] void fault(const std::string& description) { throw VornError(kErrNotInitialized, description); }
 
 uint8_t cellCode(char ch) {
-    switch (ch) {
-        case 'G':
-            return 0;
-        case 'S':
-            return 1;
-        case 'M':
-            return 2;
-        case 'B':
-            return 3;
-        case 'I':
-            return 4;
-        case '^':
-            return 10;
-        case '>':
-            return 11;
-        case '!':
-            return 12;
-        case '$':
-            return 13;
-        case '*':
-            return 14;
-        case 'L':
-            return 15;
-        case 'C':
-            return 16;
-        case ' ':
-            return kEmptyCell;
-        default:
-            throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
-    }
+    const int code = levelCode(ch);
+    if (code == kInvalidCellCode) throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
+    return static_cast<uint8_t>(code);
 }
 
 bool isPlatform(uint8_t code) { return code < 5; }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/Error.h"
+#include "platform/WaveFile.h"
 
 namespace vorn {
 
@@ -41,15 +42,7 @@ public:
 
 SoundRef HeadlessSound::load(const std::string& path, bool highQuality) {
     loads.emplace_back(path, highQuality);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) throw VornError(kErrFileNotFound, "File not found");
-    // Decode it as the real device would, so a broken file fails here too.
-    SDL_AudioSpec format;
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length))
-        throw VornError(kErrPathAccess, std::string("Bad wave file (") + SDL_GetError() + ")");
-    SDL_FreeWAV(data);
+    checkWaveFile(path);
     std::string name = std::filesystem::path(path).stem().string();
     return std::make_shared<RecordedSound>(name);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Error.h"
+#include "platform/WaveFile.h"
 
 namespace vorn {
 
@@ -97,20 +98,16 @@ void SdlSound::open() {
 
 SoundRef SdlSound::load(const std::string& path, bool /*highQuality*/) {
     // The mixer converts every file to its own format, whatever quality the game asks for.
+    // Without a device the file is still decoded, so a broken one fails as it would with sound.
+    if (!mixer_->open) {
+        checkWaveFile(path);
+        return std::make_shared<MixerBuffer>(mixer_, nullptr);
+    }
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw VornError(kErrFileNotFound, "File not found");
-    if (mixer_->open) {
-        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-        if (!chunk) throw VornError(kErrPathAccess, std::string("Bad wave file (") + Mix_GetError() + ")");
-        return std::make_shared<MixerBuffer>(mixer_, chunk);
-    }
-    SDL_AudioSpec format;
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &format, &data, &length))
-        throw VornError(kErrPathAccess, std::string("Bad wave file (") + SDL_GetError() + ")");
-    SDL_FreeWAV(data);
-    return std::make_shared<MixerBuffer>(mixer_, nullptr);
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) throw VornError(kErrPathAccess, std::string("Bad wave file (") + Mix_GetError() + ")");
+    return std::make_shared<MixerBuffer>(mixer_, chunk);
 }
 
 void SdlSound::play(SoundBuffer& buffer) { static_cast<MixerBuffer&>(buffer).play(); }

@@ -11,9 +11,11 @@ namespace vorn {
 
 namespace {
 
+// The glyphs are made now, so a missing font stops the start-up instead of the first frame.
 void setFont(Font& font, int size) {
     font.setName("Comic Sans MS");
     font.setSize(size);
+    font.load();
 }
 
 }  // namespace

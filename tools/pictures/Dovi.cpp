@@ -20,12 +20,7 @@ void arm(cairo_t* cr, double sx, double sy, double hx, double hy) {
     cairo_move_to(cr, sx, sy);
     cairo_line_to(cr, hx, hy);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    paint::rgb(cr, kOutline);
-    cairo_set_line_width(cr, 3.2);
-    cairo_stroke_preserve(cr);
-    paint::rgb(cr, kBody);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    paint::outlinedStroke(cr, kOutline, 3.2, kBody, 1.4);
     paint::ellipse(cr, hx, hy, 2.3, 2.3);
     paint::fillStroke(cr, kBody, kOutline, 1.2);
 }

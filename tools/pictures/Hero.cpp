@@ -164,12 +164,7 @@ void drawArm(cairo_t* cr, double shoulderX, double shoulderY, double x, double y
     cairo_move_to(cr, shoulderX, shoulderY);
     cairo_line_to(cr, x, y);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    paint::rgb(cr, kOutline);
-    cairo_set_line_width(cr, 3.6);
-    cairo_stroke_preserve(cr);
-    paint::rgb(cr, kBody);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    paint::outlinedStroke(cr, kOutline, 3.6, kBody, 1.6);
     drawHand(cr, x, y);
 }
 
@@ -182,12 +177,7 @@ void drawTails(cairo_t* cr, const HeroPose& p, double top) {
         cairo_move_to(cr, 27.5, y0);
         cairo_curve_to(cr, 30, y0 - 0.5 + w, 31.5, endY + 1.5 - w, 33.2, endY);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        paint::rgb(cr, kOutline);
-        cairo_set_line_width(cr, 3.4);
-        cairo_stroke_preserve(cr);
-        paint::rgb(cr, kBand);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        paint::outlinedStroke(cr, kOutline, 3.4, kBand, 1.5);
     }
 }
 

@@ -147,12 +147,7 @@ void drawExtraSpeed(cairo_t* cr, int frame) {
         cairo_new_path(cr);
         cairo_move_to(cr, 2 + run, y);
         cairo_line_to(cr, 9 + run * 0.6, y);
-        paint::rgb(cr, 0x7A2A08);
-        cairo_set_line_width(cr, 3.2);
-        cairo_stroke_preserve(cr);
-        paint::rgb(cr, 0xFFE9A0);
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
+        paint::outlinedStroke(cr, 0x7A2A08, 3.2, 0xFFE9A0, 1.4);
     }
     cairo_translate(cr, jitter * 0.5, bob);
     cairo_new_path(cr);

@@ -91,6 +91,15 @@ void glint(cairo_t* cr, double cx, double cy, double size, uint32_t colour) {
     cairo_fill(cr);
 }
 
+void outlinedStroke(cairo_t* cr, uint32_t outline, double outerWidth, uint32_t inner, double innerWidth) {
+    rgb(cr, outline);
+    cairo_set_line_width(cr, outerWidth);
+    cairo_stroke_preserve(cr);
+    rgb(cr, inner);
+    cairo_set_line_width(cr, innerWidth);
+    cairo_stroke(cr);
+}
+
 void fillStroke(cairo_t* cr, uint32_t fill, uint32_t line, double width) {
     rgb(cr, fill);
     cairo_fill_preserve(cr);

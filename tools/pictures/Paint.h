@@ -21,6 +21,10 @@ void heart(cairo_t* cr, double cx, double cy, double size);
 // A four-pointed glint, the sparkle on gems, ice and polished things.
 void glint(cairo_t* cr, double cx, double cy, double size, uint32_t colour);
 
+// Strokes the current path wide in the outline colour, then narrower in the inner colour over
+// it: limbs, ribbons and streaks with a drawn edge. The path is used up; the line cap is the
+// caller's.
+void outlinedStroke(cairo_t* cr, uint32_t outline, double outerWidth, uint32_t inner, double innerWidth);
 // Fills the current path and strokes its outline over it; the path is used up.
 void fillStroke(cairo_t* cr, uint32_t fill, uint32_t line, double width);
 // Fills the current path with a top-to-bottom gradient; the path is kept.

@@ -31,7 +31,7 @@ public:
 class Keyboard {
 public:
     virtual ~Keyboard() = default;
-    virtual void open() = 0;                     // throws VornError on failure
+    virtual void open() = 0;                        // throws VornError on failure
     virtual void snapshot(uint8_t state[256]) = 0;  // throws VornError on failure
 };
 
@@ -68,6 +68,9 @@ public:
     virtual void pumpMessages() = 0;
     // True once the player closed the window or the process was asked to end (SIGINT/SIGTERM).
     virtual bool closeRequested() const = 0;
+    // False while the window is minimised or another window has the keyboard: no key reaches
+    // the game then, so play pauses.
+    virtual bool hasFocus() const = 0;
 };
 
 class Clock {

@@ -250,5 +250,41 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
     leave(*game);
 }
 
+TEST_F(PlayOnX, LeavingTheWindowPausesThePlayUntilPIsPressed) {
+    auto game = start({"Sandbox"});
+    ASSERT_TRUE(test::isScreen(title(*game)));
+    ASSERT_TRUE(x.key("F1"));
+    const Image play = test::waitForScreen(x, playShown, 5000);
+    ASSERT_TRUE(test::isScreen(play)) << game->errors();
+
+    // Away and back: Right then moves nothing, for the game waits for P.
+    ASSERT_TRUE(test::focusAway());
+    pause(300);
+    ASSERT_TRUE(test::focusGame());
+    const auto before = findHero(x.capture());
+    ASSERT_TRUE(before);
+    ASSERT_TRUE(x.keyDown("Right"));
+    pause(600);
+    const auto held = findHero(x.capture());
+    ASSERT_TRUE(x.keyUp("Right"));
+    ASSERT_TRUE(held);
+    EXPECT_EQ(held->left, before->left) << "the game was not paused";
+
+    // P resumes, and Right runs again.
+    ASSERT_TRUE(x.key("p"));
+    ASSERT_TRUE(x.keyDown("Right"));
+    const Image ran = test::waitForScreen(
+        x,
+        [&](const Image& s) {
+            const auto at = findHero(s);
+            return at && at->left >= before->left + 60;
+        },
+        4000);
+    ASSERT_TRUE(x.keyUp("Right"));
+    EXPECT_TRUE(test::isScreen(ran)) << "P did not resume the game";
+
+    leave(*game);
+}
+
 }  // namespace
 }  // namespace vorn

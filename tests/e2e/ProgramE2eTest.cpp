@@ -1,6 +1,7 @@
 // The real program under a virtual X server, started from a throw-away copy of its folder:
 // it reaches the title screen, Escape or SIGTERM end it the orderly way with both files
-// written, and a missing data file ends it at once with its message and no files.
+// written, a second SIGINT or SIGTERM ends it at once, and a missing data file ends it at once
+// with its message and no files.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -8,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <thread>
+#include <utility>
 
 #include "support/DataDir.h"
 #include "support/GameProcess.h"
@@ -72,6 +75,24 @@ TEST_F(ProgramE2e, SigtermEndsTheRunTheOrderlyWay) {
     game->signal(SIGTERM);
     EXPECT_EQ(game->wait(5000), 0) << game->errors();
     expectDefaultFiles();
+}
+
+TEST_F(ProgramE2e, ASecondInterruptEndsTheProgramAtOnceAndWritesNothing) {
+    // The first signal asks for the orderly end, which waits for the three seconds of the
+    // "Next Level" screen; the second one does not wait.
+    for (auto [sig, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        auto game = startToTitle();
+        ASSERT_TRUE(test::focusGame());
+        ASSERT_TRUE(x.key("F1"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        game->signal(sig);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        EXPECT_TRUE(game->running()) << "the first signal waits for the level screen";
+        game->signal(sig);
+        EXPECT_EQ(game->wait(1000), status) << game->errors();
+        EXPECT_FALSE(std::filesystem::exists(folder.file("Options.dat")));
+        EXPECT_FALSE(std::filesystem::exists(folder.file("HighScores.dat")));
+    }
 }
 
 TEST_F(ProgramE2e, AMissingDataFileEndsTheProgramAtOnceWithItsMessage) {

@@ -33,6 +33,7 @@ protected:
 
 TEST_F(FrameStep, OnTheTitleScreenAFrameDoesNothing) {
     game.GameState = kTitle;
+    play.host.window.focused = false;  // not even pause
     play.host.keyboard.press(key::Right);
     EXPECT_TRUE(game.DoFrame());
     EXPECT_EQ(game.KeyState[key::Right], 0) << "the keyboard is not even read";
@@ -57,6 +58,24 @@ TEST_F(FrameStep, PIsPressedAndReleasedToPauseThenPressedAndReleasedToGoOn) {
     ASSERT_TRUE(game.DoFrame());
     EXPECT_EQ(play.host.keyboard.snapshots, 8 + 4);
     EXPECT_TRUE(play.messages().empty());
+}
+
+TEST_F(FrameStep, LeavingTheWindowPausesAsPDoesAndPResumes) {
+    // The window has lost the focus: the frame's own snapshot holds Right but no P, then the
+    // pause waits for a press and release of P.
+    play.host.window.focused = false;
+    scriptP({false, false, false, true, false});
+    play.host.keyboard.snapshots = 0;
+    ASSERT_TRUE(game.DoFrame());
+    EXPECT_EQ(play.host.keyboard.snapshots, 5);
+    EXPECT_FLOAT_EQ(game.CharVelX, 2.75f) << "the paused frame went on";
+    EXPECT_TRUE(play.messages().empty());
+
+    // Back in the window, play goes on without a pause.
+    play.host.window.focused = true;
+    scriptP({false});
+    ASSERT_TRUE(game.DoFrame());
+    EXPECT_EQ(play.host.keyboard.snapshots, 5 + 1);
 }
 
 TEST_F(FrameStep, ThePauseEndsWhenTheWindowIsClosed) {

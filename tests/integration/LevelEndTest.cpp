@@ -148,5 +148,48 @@ TEST_F(LevelEnd, LosingTheLastHealthPointEndsTheGameEvenOnADoviLevel) {
     }
 }
 
+TEST_F(LevelEnd, ALevelSkippedToDuringTheDeathCountDownStillEndsTheGameAtTheNextHit) {
+    // F5 starts the next level, F6 the last one, both while the count-down after the last
+    // health point runs.
+    for (bool toLast : {false, true}) {
+        SCOPED_TRACE(toLast ? "F6" : "F5");
+        start("", "$");
+        game.Health = 1;
+        game.CharX = 600.0f;
+        bombOnCharacter();
+        ASSERT_TRUE(play.frames(1));
+        ASSERT_EQ(game.EndDelay, 99);
+        if (toLast)
+            game.GotoLevel(100);
+        else
+            ASSERT_TRUE(game.StartNextLevel());
+        EXPECT_EQ(game.Health, 1) << "a level is never started without health";
+
+        bombOnCharacter();
+        ASSERT_TRUE(play.frames(1));
+        EXPECT_EQ(game.Health, 0);
+        EXPECT_EQ(game.EndDelay, 99);
+        lastFrames();
+        EXPECT_EQ(screenCentre(), toRgb565(kGameOver));
+    }
+}
+
+TEST_F(LevelEnd, ASetOfThreeLevelsIsPlayedThroughAndStartsAgainAtLevelOne) {
+    // Each level's crystal lies just right of the start; each level has a background of its own.
+    play.useLevels(3, PlayFixture::gridOf({{28, " $"}, {29, std::string(16, 'G')}}));
+    ASSERT_TRUE(play.startLevel(1));
+    std::vector<int> levels{game.Level}, sceneries{game.Scenery};
+    for (int next = 0; next < 3; ++next) {
+        const int16_t level = game.Level;
+        ASSERT_GT(play.framesUntil([&] { return game.Level != level; }, 400, {key::Right}), 0);
+        levels.push_back(game.Level);
+        sceneries.push_back(game.Scenery);
+    }
+    EXPECT_EQ(levels, (std::vector<int>{1, 2, 3, 1}));
+    EXPECT_EQ(sceneries, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(game.GameState, kPlaying);
+    EXPECT_TRUE(play.messages().empty());
+}
+
 }  // namespace
 }  // namespace vorn::test

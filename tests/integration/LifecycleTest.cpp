@@ -73,15 +73,12 @@ TEST_F(RunningTest, StartBeginsAfreshStopBlacksTheScreenAndSoundsNeedSoundEffect
     EXPECT_EQ(headless.sound.played, Messages{"Crystal"});
 
     // A level that cannot start leaves the title state as it was.
-    dir.write("Levels.txt", test::levelsText(std::vector<test::LevelRows>(4)));
-    Game small(headless.platform());
-    small.abandonWithoutSaving();
-    ASSERT_TRUE(small.Initialize(headless.window, false));
+    ASSERT_TRUE(game->StopGame());
     headless.messages.shown.clear();
-    EXPECT_FALSE(small.StartGame());
-    EXPECT_EQ(small.GameState, kTitle);
-    ASSERT_EQ(headless.messages.shown.size(), 1u);
-    EXPECT_EQ(headless.messages.shown[0].rfind("Game - StartNextLevel - ", 0), 0u);
+    headless.sound.failPlay = true;
+    EXPECT_FALSE(game->StartGame());
+    EXPECT_EQ(game->GameState, kTitle);
+    EXPECT_EQ(headless.messages.shown, Messages{"VBSE - PlaySound - The sound could not be played."});
 }
 
 TEST_F(RunningTest, TheLoopRunsUntilEscapeFromTheTitleAndSleepsOnlyTheRestOfAPass) {
@@ -114,6 +111,78 @@ TEST_F(RunningTest, TheLoopRunsUntilEscapeFromTheTitleAndSleepsOnlyTheRestOfAPas
     headless.keyboard.failRead = true;
     EXPECT_FALSE(loop.run());
     EXPECT_EQ(headless.messages.shown, Messages{"VBIE - GetKeyboardState - The keyboard could not be read."});
+}
+
+// The game is paused with Right held in the paused frame's snapshot; `during` is pressed in the
+// pause's second pass. The keyboard gives up after a few passes, so a pause that misses its end
+// cannot hang the test.
+class PausedCommand : public RunningTest {
+protected:
+    void pauseAndPress(int during) {
+        ASSERT_TRUE(game->StartGame());
+        game->Level = 6, game->Score = 340, game->Health = 2;
+        headless.keyboard.snapshots = 0;
+        headless.keyboard.beforeSnapshot = [this, during](HeadlessKeyboard& k) {
+            k.releaseAll();
+            k.press(key::P);
+            if (k.snapshots == 0) k.press(key::Right);
+            if (k.snapshots == 1) headless.window.queueKeyDown(during);
+            k.failRead = k.snapshots > 5;
+        };
+    }
+};
+
+TEST_F(PausedCommand, EscapeEndsThePauseAtOnceAndTheNextPassIsTheTitlesWhereEscapeQuits) {
+    pauseAndPress(vk::Escape);
+    ASSERT_TRUE(game->DoFrame());
+    EXPECT_EQ(headless.keyboard.snapshots, 2) << "the frame's own and the pause's first, no more";
+    EXPECT_EQ(game->GameState, kTitle);
+    EXPECT_EQ(game->CharVelX, 0.0f) << "the rest of the paused frame did not run";
+
+    // The next pass of the loop draws the title; the second Escape ends the program after it.
+    const int presents = headless.display.presents, pumps = headless.window.pumps;
+    headless.window.queueKeyDown(vk::Escape);
+    ASSERT_TRUE(MainLoop(headless.platform(), globals).run());
+    EXPECT_EQ(headless.window.pumps - pumps, 1);
+    EXPECT_GT(headless.display.presents, presents) << "the title was shown";
+    EXPECT_EQ(headless.messages.shown, Messages{});
+}
+
+TEST_F(PausedCommand, KeysThatStartAnotherLevelEndThePauseAndThePausedFrame) {
+    globals.gDevMode = true;
+    struct Case {
+        int key;
+        int level, score;
+    };
+    for (const Case& c : {Case{vk::F1, 1, 0}, Case{vk::F5, 7, 340}, Case{vk::F6, 12, 340}}) {
+        pauseAndPress(c.key);
+        ASSERT_TRUE(game->DoFrame());
+        EXPECT_EQ(headless.keyboard.snapshots, 2) << c.key;
+        EXPECT_EQ(game->GameState, kPlaying) << c.key;
+        EXPECT_EQ((std::vector<int>{game->Level, game->Score}), (std::vector<int>{c.level, c.score}))
+            << c.key;
+        // The paused frame held Right; the new level's character has not moved.
+        EXPECT_EQ(game->CharX, 5.0f) << c.key;
+        EXPECT_EQ(game->CharVelX, 0.0f) << c.key;
+    }
+    EXPECT_EQ(headless.messages.shown, Messages{});
+}
+
+TEST_F(PausedCommand, OptionsAndHealthLeaveThePauseInPlace) {
+    globals.gDevMode = true;
+    for (int key : {vk::F2, vk::F7}) {
+        pauseAndPress(key);
+        // P stays down throughout, so only the keyboard giving up ends this pause.
+        headless.messages.shown.clear();
+        ASSERT_TRUE(game->DoFrame());
+        EXPECT_EQ(headless.keyboard.snapshots, 6) << key;
+        EXPECT_EQ(headless.messages.shown,
+                  Messages{"VBIE - GetKeyboardState - The keyboard could not be read."})
+            << key;
+        EXPECT_EQ(game->Level, 6) << key;
+    }
+    EXPECT_EQ(headless.dialogs.runs, 1) << "F2 opened the options";
+    EXPECT_EQ(game->Health, 10) << "F7 healed";
 }
 
 }  // namespace

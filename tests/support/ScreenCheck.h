@@ -42,5 +42,7 @@ Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen
 
 // Gives the game's window the keyboard, whatever the pointer does.
 bool focusGame();
+// Gives the keyboard to the screen's root window, as a player who turns to another program.
+bool focusAway();
 
 }  // namespace vorn::test

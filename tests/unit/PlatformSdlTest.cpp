@@ -197,6 +197,27 @@ TEST(PlatformSdl, TheMessagePumpSwitchesFullScreenItselfAndPassesOtherKeysOn) {
     EXPECT_TRUE(sdl.window.closeRequested());
 }
 
+TEST(PlatformSdl, TheWindowHearsWhenThePlayerLeavesItOrMinimisesIt) {
+    DummyDrivers drivers;
+    SdlPlatform sdl(true);
+    ASSERT_NE(sdl.window.sdl(), nullptr) << sdl.window.openError();
+    auto heard = [&](Uint8 windowEvent) {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.event = windowEvent;
+        e.window.windowID = SDL_GetWindowID(sdl.window.sdl());
+        SDL_PushEvent(&e);
+        sdl.window.pumpMessages();
+        return sdl.window.hasFocus();
+    };
+    EXPECT_TRUE(sdl.window.hasFocus());
+    EXPECT_FALSE(heard(SDL_WINDOWEVENT_FOCUS_LOST));
+    EXPECT_TRUE(heard(SDL_WINDOWEVENT_FOCUS_GAINED));
+    EXPECT_FALSE(heard(SDL_WINDOWEVENT_MINIMIZED)) << "even where the desktop leaves it the keyboard";
+    EXPECT_FALSE(heard(SDL_WINDOWEVENT_RESTORED)) << "until the keyboard comes back";
+    EXPECT_TRUE(heard(SDL_WINDOWEVENT_FOCUS_GAINED));
+}
+
 TEST(PlatformSdl, ThePointerShowsWhileItsCountIsZeroOrMore) {
     DummyDrivers drivers;
     SdlPlatform sdl(true);

@@ -13,7 +13,8 @@ bool Game::DoFrame() {
         if (!Initialized) raiseNotInitialized();
         if (GameState != kPlaying) return true;
         if (!InputEngine->GetKeyboardState(KeyState)) return false;
-        if (keyDown(key::P)) PauseGame();
+        // A player who left the window cannot steer, so the game waits for them as if P was pressed.
+        if ((keyDown(key::P) || !platform.window.hasFocus()) && !PauseGame()) return true;
 
         if (keyDown(key::Left)) CharFacing = 0;
         if (keyDown(key::Right)) CharFacing = 1;

@@ -35,7 +35,6 @@ inline constexpr int kMaxParticleSystems = 15;
 inline constexpr int kHighScoreRows = 10;
 inline constexpr int16_t kNoPlatform = 255;
 
-
 // DirectInput key numbers the play step reads.
 namespace key {
 inline constexpr int P = 0x19, LCtrl = 0x1D, LShift = 0x2A, RShift = 0x36, Space = 0x39, RCtrl = 0x9D,
@@ -94,7 +93,9 @@ public:
     int16_t GetSurfaceKind(Rect& rect) const;  // moves rect 3 pixels down
 
     // ---- The frame step and the simulation (play/) ----
-    void PauseGame();
+    // Waits for P to be pressed and released again; false when a command key handled meanwhile
+    // stopped the game or started another level, so the paused frame must not go on.
+    bool PauseGame();
     void horizontalControl();  // also finds surfaceUnderChar for the motion
     bool moveCharacter();      // false: a sound of the frame step failed
     void KeepCharOnScreen();
@@ -146,9 +147,9 @@ public:
         SurfCharacter, SurfInvulnerable, SurfCrystal, SurfHighJump, SurfExtraSpeed, SurfExtraHealth, SurfDovi,
         SurfShoot, SurfNormalBomb, SurfHotBomb, SurfHitBomb, SurfAmmoBall, SurfBombExit;
 
-    SoundRef SndShoot, SndBoing, SndGetReady, SndGameOver, SndHit, SndPowerup, SndCrystal, SndBombHit, SndHitBomb,
-        SndExplosion, SndTeleport, SndJump, SndExtraHealth, SndSpeed, SndBallBlaster, SndHyperJump,
-        SndInvulnerability;
+    SoundRef SndShoot, SndBoing, SndGetReady, SndGameOver, SndHit, SndPowerup, SndCrystal, SndBombHit,
+        SndHitBomb, SndExplosion, SndTeleport, SndJump, SndExtraHealth, SndSpeed, SndBallBlaster,
+        SndHyperJump, SndInvulnerability;
 
     int16_t GameState = kNotInitialized;
     bool Initialized = false;
@@ -202,6 +203,8 @@ public:
 
     // The surface kind under the character, found by the horizontal control and used by the motion.
     int16_t surfaceUnderChar = kNoPlatform;
+    // How many level starts have begun; the pause notices one made by a command key.
+    uint32_t levelStarts = 0;
 
 private:
     VBGE& graphics();  // the engine is created on first use

@@ -105,13 +105,14 @@ void layOutBombs(Game& g) {
 bool Game::StartNextLevel() {
     return trapErrors(platform.messages, "Game - StartNextLevel - ", [&] {
         if (!Initialized) raiseNotInitialized();
+        ++levelStarts;
         EndDelay = 0;
         Level = wrap16(Level + 1);
 
         // The five backgrounds are shared out evenly over the levels, from the new level
-        // number before it wraps round (so the wrap to level 1 shows one more scenery).
-        const int16_t levelsPerScenery = static_cast<int16_t>(LevelCount / 5);
-        if (levelsPerScenery == 0) throw VornError(kErrDivisionByZero, "Division by zero");
+        // number before it wraps round (so the wrap to level 1 shows one more scenery). A set of
+        // fewer than five levels gives each level a background of its own.
+        const int16_t levelsPerScenery = static_cast<int16_t>(std::max(LevelCount / 5, 1));
         Scenery = wrap16(wrap16(Level - 1) / levelsPerScenery + 1);
 
         DoviRescued = false;
@@ -120,6 +121,9 @@ bool Game::StartNextLevel() {
             throw VornError(kErrSubscriptOutOfRange, "Subscript out of range");
 
         resetCharacter(*this);
+        // A developer key can start a level during the death count-down; the character must
+        // still be able to die there, which the hit that takes the last point decides.
+        if (Health <= 0) Health = 1;
         layOutPlatforms(*this, Level - 1);
         layOutItems(*this, Level - 1);
         layOutBombs(*this);

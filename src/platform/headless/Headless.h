@@ -71,10 +71,12 @@ public:
     void setKeyDownHandler(std::function<void(int)> handler) override { handler_ = std::move(handler); }
     void pumpMessages() override;
     bool closeRequested() const override { return closed; }
+    bool hasFocus() const override { return focused; }
 
     void queueKeyDown(int virtualKey) { pending_.push_back(virtualKey); }
     std::string caption;
     bool closed = false;
+    bool focused = true;
     int pumps = 0;
 
 private:

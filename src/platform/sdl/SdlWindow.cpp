@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlWindow.h"
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -14,10 +15,16 @@ namespace {
 
 volatile std::sig_atomic_t endSignalled = 0;
 
-extern "C" void onEndSignal(int) { endSignalled = 1; }
+// The first SIGINT or SIGTERM only raises a flag; the main loop sees it through closeRequested()
+// and ends the run the orderly way, so the options and the high scores are saved. A second one
+// means whoever sent it will not wait (say a message box sits on a screen nobody watches): the
+// program ends at once with the shell's status for the signal and writes nothing more. A save
+// caught half-way is harmless, since a file is only ever replaced by renaming a finished copy.
+extern "C" void onEndSignal(int signal) {
+    if (endSignalled != 0) _exit(128 + signal);
+    endSignalled = signal;
+}
 
-// SIGINT and SIGTERM only raise a flag; the main loop sees it through closeRequested() and
-// ends the run the orderly way, so the options and the high scores are saved.
 void installEndSignals() {
     struct sigaction action {};
     action.sa_handler = onEndSignal;
@@ -109,6 +116,8 @@ void SdlWindow::setKeyDownHandler(std::function<void(int)> handler) { keyDown_ =
 
 bool SdlWindow::closeRequested() const { return closed_ || endSignalled != 0; }
 
+bool SdlWindow::hasFocus() const { return focused_; }
+
 bool SdlWindow::fullScreen() const {
     return window_ &&
            (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -130,6 +139,7 @@ bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
                 closed_ = true;
                 return true;
             }
+            noteFocus(event.window.event);
             if (needsRepaint(event.window.event)) repaintPending_ = true;
             return false;
         case SDL_RENDER_TARGETS_RESET:
@@ -145,6 +155,13 @@ bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
         default:
             return false;
     }
+}
+
+// A minimised window may keep the keyboard on some desktops, but the player has left it all the same.
+void SdlWindow::noteFocus(Uint8 windowEvent) {
+    if (windowEvent == SDL_WINDOWEVENT_FOCUS_GAINED) focused_ = true;
+    if (windowEvent == SDL_WINDOWEVENT_FOCUS_LOST || windowEvent == SDL_WINDOWEVENT_MINIMIZED)
+        focused_ = false;
 }
 
 void SdlWindow::pumpMessages() {

@@ -2,6 +2,7 @@
 // switching (Alt+Enter, F11) and the orderly end on a close or a SIGINT/SIGTERM.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -28,6 +29,8 @@ public:
     void setKeyDownHandler(std::function<void(int virtualKey)> handler) override;
     void pumpMessages() override;
     bool closeRequested() const override;
+    // Follows the window's focus events; a new window counts as focused until told otherwise.
+    bool hasFocus() const override;
 
     // The part of every event that belongs to the window whoever pumps (the main loop or a
     // modal dialog): close requests, full-screen switching, noting that the window needs its
@@ -46,11 +49,14 @@ public:
     const std::string& openError() const { return openError_; }
 
 private:
+    void noteFocus(uint8_t windowEvent);
+
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     std::string openError_;
     bool videoStarted_ = false;
     bool closed_ = false;
+    bool focused_ = true;
     bool repaintPending_ = false;
     std::function<void(int)> keyDown_;
     std::function<void()> repaint_;

@@ -172,16 +172,21 @@ TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
     ASSERT_TRUE(x.keyDown("Up"));
     pause(120);
     ASSERT_TRUE(x.keyUp("Up"));
+    // It has landed when it stands still for 150 ms after having been up; a busy machine
+    // draws fewer frames a second, so the time that takes is not fixed.
     int highest = standing->top;
+    std::optional<Box> landed, still;
     const auto jumpStart = SteadyClock::now();
-    while (msSince(jumpStart) < 1200)
-        if (const auto at = findHero(x.capture())) highest = std::min(highest, at->top);
+    while (msSince(jumpStart) < 5000) {
+        landed = findHero(x.capture());
+        if (landed) highest = std::min(highest, landed->top);
+        if (!landed || highest > standing->top - 30 || landed->top < highest + 10) continue;
+        pause(150);
+        still = findHero(x.capture());
+        if (still && still->top == landed->top) break;
+    }
     EXPECT_LE(highest, standing->top - 30) << "the hero did not jump";
-    const auto landed = findHero(x.capture());
-    pause(150);
-    const auto still = findHero(x.capture());
     ASSERT_TRUE(landed && still);
-    EXPECT_GT(landed->top, highest + 10);
     EXPECT_EQ(still->top, landed->top) << "the hero did not land";
 
     leave(*game);

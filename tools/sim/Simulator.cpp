@@ -8,6 +8,10 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/Version.h"
+#include "game/replay/ReplayFormat.h"
+#include "game/replay/ReplayPlayer.h"
+#include "game/replay/ReplayRecorder.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 
@@ -23,9 +27,9 @@ struct KeyName {
 };
 
 constexpr KeyName kKeyNames[] = {
-    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},         {"Down", key::Down},
-    {"Space", key::Space},   {"LCtrl", key::LCtrl},   {"LShift", key::LShift}, {"RShift", key::RShift},
-    {"RCtrl", key::RCtrl},
+    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},
+    {"Down", key::Down},     {"Space", key::Space},   {"LCtrl", key::LCtrl},
+    {"LShift", key::LShift}, {"RShift", key::RShift}, {"RCtrl", key::RCtrl},
 };
 
 long parseNumber(const std::string& flag, const std::string& text) {
@@ -36,7 +40,8 @@ long parseNumber(const std::string& flag, const std::string& text) {
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != text.size()) throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
+    if (used == 0 || used != text.size())
+        throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
     return value;
 }
 
@@ -73,7 +78,8 @@ void putArray(std::string& out, Fields&&... fields) {
     out += ']';
 }
 
-std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds, bool withHighScores) {
+std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds,
+                      bool withHighScores) {
     std::string s = "{";
     auto key = [&](const char* name) {
         if (s.size() > 1) s += ',';
@@ -111,10 +117,11 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     for (int i = 0; i < g.BombCount; ++i) {
         const BombRec& b = g.Bombs[i];
         if (i) s += ',';
-        putArray(s, [&] { putFloat(s, b.X); }, [&] { putFloat(s, b.Y); }, [&] { putFloat(s, b.VelX); },
-                 [&] { putFloat(s, b.VelY); }, [&] { putFlag(s, b.Hot); }, [&] { putInt(s, b.Hits); },
-                 [&] { putFlag(s, b.Dead); }, [&] { putInt(s, b.Delay); }, [&] { putInt(s, b.Direction); },
-                 [&] { putFlag(s, b.Leaving); }, [&] { putFloat(s, b.Frame); }, [&] { putInt(s, b.FlashTime); });
+        putArray(
+            s, [&] { putFloat(s, b.X); }, [&] { putFloat(s, b.Y); }, [&] { putFloat(s, b.VelX); },
+            [&] { putFloat(s, b.VelY); }, [&] { putFlag(s, b.Hot); }, [&] { putInt(s, b.Hits); },
+            [&] { putFlag(s, b.Dead); }, [&] { putInt(s, b.Delay); }, [&] { putInt(s, b.Direction); },
+            [&] { putFlag(s, b.Leaving); }, [&] { putFloat(s, b.Frame); }, [&] { putInt(s, b.FlashTime); });
     }
     s += ']';
 
@@ -126,8 +133,10 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
         if (!shot.Active) continue;
         if (!firstShot) s += ',';
         firstShot = false;
-        putArray(s, [&] { putInt(s, j); }, [&] { putInt(s, shot.X); }, [&] { putInt(s, shot.Y); },
-                 [&] { putFloat(s, shot.VelX); }, [&] { putFloat(s, shot.Frame); }, [&] { putInt(s, shot.Direction); });
+        putArray(
+            s, [&] { putInt(s, j); }, [&] { putInt(s, shot.X); }, [&] { putInt(s, shot.Y); },
+            [&] { putFloat(s, shot.VelX); }, [&] { putFloat(s, shot.Frame); },
+            [&] { putInt(s, shot.Direction); });
     }
     s += ']';
 
@@ -136,8 +145,9 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     for (int k = 0; k < g.ItemCount; ++k) {
         const ItemRec& item = g.Items[k];
         if (k) s += ',';
-        putArray(s, [&] { putInt(s, item.Left); }, [&] { putInt(s, item.Top); }, [&] { putInt(s, item.Right); },
-                 [&] { putInt(s, item.Bottom); }, [&] { putFloat(s, item.Frame); }, [&] { putInt(s, item.Kind); });
+        putArray(
+            s, [&] { putInt(s, item.Left); }, [&] { putInt(s, item.Top); }, [&] { putInt(s, item.Right); },
+            [&] { putInt(s, item.Bottom); }, [&] { putFloat(s, item.Frame); }, [&] { putInt(s, item.Kind); });
     }
     s += ']';
 
@@ -149,8 +159,9 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
         if (!ps.Active) continue;
         if (!firstSystem) s += ',';
         firstSystem = false;
-        putArray(s, [&] { putInt(s, p); }, [&] { putInt(s, ps.Age); }, [&] { putInt(s, ps.Life); },
-                 [&] { putInt(s, ps.CountX); }, [&] { putInt(s, ps.CountY); });
+        putArray(
+            s, [&] { putInt(s, p); }, [&] { putInt(s, ps.Age); }, [&] { putInt(s, ps.Life); },
+            [&] { putInt(s, ps.CountX); }, [&] { putInt(s, ps.CountY); });
     }
     s += ']';
 
@@ -185,9 +196,15 @@ fs::path ownFolder() {
 
 Options parseArguments(const std::vector<std::string>& args) {
     Options o;
+    bool playing = false;  // an option that only a run of its own keys uses
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
+        if (flag == "--verify") {
+            o.verify = true;
+            continue;
+        }
         if (i + 1 >= args.size()) throw std::invalid_argument(flag + " needs a value");
+        playing = playing || (flag != "--data" && flag != "--replay");
         const std::string& value = args[++i];
         if (flag == "--data") {
             o.dataDir = value;
@@ -204,10 +221,20 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.inputFile = value;
         } else if (flag == "--name") {
             o.name = value;
+        } else if (flag == "--replay") {
+            o.replayFile = value;
+        } else if (flag == "--record") {
+            o.recordFile = value;
         } else {
             throw std::invalid_argument("unknown option " + flag);
         }
     }
+    if (!o.replayFile.empty() && playing)
+        throw std::invalid_argument(
+            "--replay plays what the replay holds and takes no other option but --data");
+    if (o.verify && o.replayFile.empty()) throw std::invalid_argument("--verify needs --replay");
+    // A replay holds the developer commands, not a jump to another level.
+    if (!o.recordFile.empty() && o.level != 1) throw std::invalid_argument("--record plays from level 1");
     return o;
 }
 
@@ -235,13 +262,62 @@ KeyScript parseKeyScript(std::istream& in) {
         for (std::string word; words >> word;) {
             int code = keyCode(word);
             if (code < 0)
-                throw std::invalid_argument("line " + std::to_string(number) + ": unknown key '" + word + "'");
+                throw std::invalid_argument("line " + std::to_string(number) + ": unknown key '" + word +
+                                            "'");
             keys.push_back(code);
         }
         script.frames.push_back(std::move(keys));
     }
     return script;
 }
+
+namespace {
+
+// The replay file's bytes; ReplayError when it cannot be read or is not a sound replay.
+Replay readReplay(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ReplayError("it cannot be read");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return decodeReplay(bytes.str());
+}
+
+// Plays a replay; every frame's line unless only the verdict is wanted.
+int runReplay(Game& game, HeadlessPlatform& headless, const Options& options, const Replay& replay,
+              std::ostream& out, std::ostream& err) {
+    ReplayPlayer player(replay);
+    if (const std::string why = player.refusal(game); !why.empty()) {
+        err << "vorn-sim: " << options.replayFile << ": " << why << "\n";
+        return 2;
+    }
+    headless.sound.played.clear();
+    const std::string difference = playReplay(game, player, [&] {
+        if (!options.verify)
+            out << frameLine(game, game.framesPlayed, headless.sound.played, !game.IsRunning()) << '\n';
+        headless.sound.played.clear();
+    });
+    if (options.verify) {
+        if (difference.empty())
+            out << "verified: level " << game.Level << ", score " << game.Score << ", health " << game.Health
+                << ", " << game.framesPlayed << " frames\n";
+        else
+            out << difference << "\n";
+    } else if (!difference.empty()) {
+        err << "vorn-sim: " << difference << "\n";
+    }
+    out.flush();
+    return difference.empty() ? 0 : 1;
+}
+
+bool writeReplay(const std::string& path, const Replay& replay, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << encodeReplay(replay);
+    file.close();
+    if (!file) err << "vorn-sim: cannot write " << path << "\n";
+    return static_cast<bool>(file);
+}
+
+}  // namespace
 
 int run(const Options& options, std::ostream& out, std::ostream& err) {
     KeyScript script;
@@ -258,6 +334,17 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
+    Replay replay;
+    if (!options.replayFile.empty()) {
+        try {
+            replay = readReplay(options.replayFile);
+        } catch (const ReplayError& e) {
+            err << "vorn-sim: " << options.replayFile << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+    // Paths given on the command line are the caller's, before the data folder is entered.
+    const fs::path recordTo = options.recordFile.empty() ? fs::path() : fs::absolute(options.recordFile);
 
     std::error_code ec;
     fs::current_path(options.dataDir.empty() ? ownFolder() : fs::path(options.dataDir), ec);
@@ -274,7 +361,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         }
     };
     Game game(headless.platform());
-    game.abandonWithoutSaving();  // the simulator writes no file
+    game.abandonWithoutSaving();  // the simulator writes no file of the game's
     if (!game.Initialize(headless.window, true)) return 1;
 
     // Whatever "Options.dat" and "HighScores.dat" hold, the simulator plays with sound effects on
@@ -282,8 +369,14 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     game.SoundEffects = -1;
     game.Music = -1;
     game.SetDefaultHighScores();
+    if (!options.replayFile.empty()) return runReplay(game, headless, options, replay, out, err);
     game.Rng.seed(options.seed);
 
+    ReplayRecorder recorder;
+    if (!recordTo.empty()) {
+        recorder.begin(game, gameVersion(), 0);
+        game.playerInput = &recorder;
+    }
     if (!game.StartGame()) return 1;
     if (options.level > 1) game.GotoLevel(static_cast<int16_t>(options.level));
 
@@ -297,6 +390,10 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         if (ended) break;
     }
     out.flush();
+    game.playerInput = nullptr;
+    if (!recordTo.empty() &&
+        !writeReplay(recordTo, recorder.finish(game, game.IsRunning() ? GameEnd::Closed : endOf(game)), err))
+        return 2;
     return 0;
 }
 

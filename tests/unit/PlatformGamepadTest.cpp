@@ -15,53 +15,12 @@
 #include "game/state/Game.h"
 #include "platform/sdl/SdlPlatform.h"
 #include "support/PlayFixture.h"
+#include "support/VirtualPad.h"
 
 namespace vorn {
 namespace {
 
 using Keys = std::set<int>;
-
-// One virtual pad laid out as SDL's standard controller: button n is SDL's button n, axis n
-// its axis n, so SDL maps it as it maps a real pad it knows.
-class VirtualPad {
-public:
-    VirtualPad() {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "Vorn test pad";
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        joystick_ = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
-        if (!joystick_) ADD_FAILURE() << "no virtual pad: " << SDL_GetError();
-        instance_ = joystick_ ? SDL_JoystickInstanceID(joystick_) : -1;
-    }
-    ~VirtualPad() { unplug(); }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-
-    // Takes effect at SDL's next look at the pads (the snapshot's or the message pump's).
-    void set(SDL_GameControllerButton button, bool down) {
-        if (joystick_) SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
-    }
-    void stick(Sint16 x, Sint16 y, SDL_GameControllerAxis xAxis = SDL_CONTROLLER_AXIS_LEFTX) {
-        if (!joystick_) return;
-        SDL_JoystickSetVirtualAxis(joystick_, xAxis, x);
-        SDL_JoystickSetVirtualAxis(joystick_, xAxis + 1, y);
-    }
-    void unplug() {
-        if (!joystick_) return;
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == instance_) SDL_JoystickDetachVirtual(i);
-    }
-
-private:
-    SDL_Joystick* joystick_ = nullptr;
-    SDL_JoystickID instance_ = -1;
-};
 
 class Gamepads : public testing::Test {
 protected:
@@ -100,7 +59,7 @@ protected:
 };
 
 TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
-    VirtualPad pad;
+    test::VirtualPad pad;
     sdl->window.pumpMessages();
     ASSERT_EQ(sdl->window.gamepads().count(), 1);
     EXPECT_EQ(held(), Keys{});
@@ -149,7 +108,7 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
     }
 
     // Two pads add up.
-    VirtualPad second;
+    test::VirtualPad second;
     sdl->window.pumpMessages();
     EXPECT_EQ(sdl->window.gamepads().count(), 2);
     pad.set(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
@@ -158,7 +117,7 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
 }
 
 TEST_F(Gamepads, APadPulledOutLetsGoOfEveryKeyAtOnceAndAnotherIsTakenWithoutARestart) {
-    VirtualPad stays, leaves;
+    test::VirtualPad stays, leaves;
     sdl->window.pumpMessages();
     ASSERT_EQ(sdl->window.gamepads().count(), 2);
     stays.set(SDL_CONTROLLER_BUTTON_X, true);
@@ -173,15 +132,15 @@ TEST_F(Gamepads, APadPulledOutLetsGoOfEveryKeyAtOnceAndAnotherIsTakenWithoutARes
     EXPECT_EQ(sdl->window.gamepads().count(), 1);
     EXPECT_EQ(held(), Keys{key::LCtrl});
 
-    VirtualPad arrives;
+    test::VirtualPad arrives;
     sdl->window.pumpMessages();
     EXPECT_EQ(sdl->window.gamepads().count(), 2);
     arrives.set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     EXPECT_EQ(held(), (Keys{key::Right, key::LCtrl}));
 }
 
-TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGo) {
-    VirtualPad pad;
+TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGoAfterAPressThePumpSaw) {
+    test::VirtualPad pad;
     sdl->window.pumpMessages();
     const struct {
         SDL_GameControllerButton button;
@@ -197,6 +156,13 @@ TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGo) {
         pad.set(b.button, false);
         EXPECT_EQ(commandsAfterPump(), b.up) << SDL_GameControllerGetStringForButton(b.button);
     }
+
+    // A press that another loop took (a dialog's) is no command when it is let go here.
+    pad.set(SDL_CONTROLLER_BUTTON_START, true);
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONDOWN);
+    pad.set(SDL_CONTROLLER_BUTTON_START, false);
+    EXPECT_EQ(commandsAfterPump(), std::vector<int>{});
 }
 
 // A keyboard that lets the test move the pad before each snapshot the game takes.
@@ -235,7 +201,7 @@ protected:
     test::PlayFixture play;
     Globals globals;
     frmMain form;
-    VirtualPad pad;
+    test::VirtualPad pad;
 };
 
 TEST_F(PadPlay, StartOrAStartsAGameFromTheTitleAndBackLeavesItButNeverQuits) {
@@ -308,7 +274,7 @@ TEST_F(PadPlay, ThePadRunsJumpsAndPausesTheGameAndAPullOutStopsTheRun) {
     EXPECT_EQ(sdl->window.gamepads().count(), 0);
 
     // A new pad: A jumps.
-    VirtualPad second;
+    test::VirtualPad second;
     ASSERT_TRUE(frame());
     ASSERT_EQ(sdl->window.gamepads().count(), 1);
     play.played().clear();

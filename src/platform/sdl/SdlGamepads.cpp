@@ -48,8 +48,8 @@ void hold(uint8_t state[256], uint8_t code) { state[code] = 0x80; }
 }  // namespace
 
 SdlGamepads::~SdlGamepads() {
-    for (SDL_GameController*& pad : pads_)
-        if (pad) SDL_GameControllerClose(std::exchange(pad, nullptr));
+    for (Pad& pad : pads_)
+        if (pad.controller) SDL_GameControllerClose(pad.controller);
     if (started_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -72,46 +72,70 @@ bool SdlGamepads::handleDeviceEvent(const SDL_Event& event) {
 }
 
 void SdlGamepads::add(int deviceIndex) {
-    SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
-    if (!pad) return;
+    SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
+    if (!controller) return;
     // SDL hands out the same pad again when it is already open; a ninth pad is not played with.
-    auto slot = std::ranges::find(pads_, nullptr);
-    if (std::ranges::find(pads_, pad) != std::end(pads_) || slot == std::end(pads_)) {
-        SDL_GameControllerClose(pad);
+    const int instanceId = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+    Pad* slot = find(-1);
+    if (find(instanceId) || !slot) {
+        SDL_GameControllerClose(controller);
         return;
     }
-    *slot = pad;
+    *slot = Pad{controller, instanceId};
 }
 
 void SdlGamepads::remove(int instanceId) {
-    for (SDL_GameController*& pad : pads_)
-        if (pad && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instanceId)
-            SDL_GameControllerClose(std::exchange(pad, nullptr));
+    if (Pad* pad = find(instanceId)) {
+        SDL_GameControllerClose(pad->controller);
+        *pad = Pad{};
+    }
 }
 
-int SdlGamepads::commandKey(const SDL_Event& event) const {
+SdlGamepads::Pad* SdlGamepads::find(int instanceId) {
+    for (Pad& pad : pads_)
+        if (pad.instanceId == instanceId) return &pad;
+    return nullptr;
+}
+
+int SdlGamepads::commandKey(const SDL_Event& event) {
     if (event.type != SDL_CONTROLLERBUTTONDOWN && event.type != SDL_CONTROLLERBUTTONUP) return 0;
-    if (event.type == SDL_CONTROLLERBUTTONDOWN)
-        return event.cbutton.button == SDL_CONTROLLER_BUTTON_BACK ? kKeyBack : 0;
-    if (event.cbutton.button != SDL_CONTROLLER_BUTTON_START &&
-        event.cbutton.button != SDL_CONTROLLER_BUTTON_A)
+    Pad* pad = find(event.cbutton.which);
+    if (!pad) return 0;
+    const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
+    bool* pressed = nullptr;
+    int key = 0;
+    switch (event.cbutton.button) {
+        case SDL_CONTROLLER_BUTTON_BACK:
+            return down ? kKeyBack : 0;
+        case SDL_CONTROLLER_BUTTON_START:
+            pressed = &pad->startPressed, key = kKeyStart;
+            break;
+        case SDL_CONTROLLER_BUTTON_A:
+            pressed = &pad->aPressed, key = kKeyA;
+            break;
+        default:
+            return 0;
+    }
+    if (down) {
+        *pressed = true;
         return 0;
+    }
     // Pulling a pad out lets go of its buttons too; that is no command.
-    SDL_GameController* pad = SDL_GameControllerFromInstanceID(event.cbutton.which);
-    if (!pad || !SDL_GameControllerGetAttached(pad)) return 0;
-    return event.cbutton.button == SDL_CONTROLLER_BUTTON_START ? kKeyStart : kKeyA;
+    const bool command = std::exchange(*pressed, false) && SDL_GameControllerGetAttached(pad->controller);
+    return command ? key : 0;
 }
 
 void SdlGamepads::addHeldKeys(uint8_t state[256]) const {
     const HeldKeys& keys = heldKeys();
-    for (SDL_GameController* pad : pads_) {
-        if (!pad) continue;
+    for (const Pad& pad : pads_) {
+        if (!pad.controller) continue;
         // A pad pulled out reads as all buttons up and the stick centred, even before its
         // departure is taken: nothing stays held.
         for (size_t i = 0; i < std::size(kButtonKeys); ++i)
-            if (SDL_GameControllerGetButton(pad, kButtonKeys[i].first)) hold(state, keys.buttons[i]);
-        const int x = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
-        const int y = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
+            if (SDL_GameControllerGetButton(pad.controller, kButtonKeys[i].first))
+                hold(state, keys.buttons[i]);
+        const int x = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTX);
+        const int y = SDL_GameControllerGetAxis(pad.controller, SDL_CONTROLLER_AXIS_LEFTY);
         if (x < -kStickDeadZone) hold(state, keys.left);
         if (x > kStickDeadZone) hold(state, keys.right);
         if (y < -kStickDeadZone) hold(state, keys.up);
@@ -121,7 +145,7 @@ void SdlGamepads::addHeldKeys(uint8_t state[256]) const {
 
 int SdlGamepads::count() const {
     return static_cast<int>(
-        std::ranges::count_if(pads_, [](const SDL_GameController* p) { return p != nullptr; }));
+        std::ranges::count_if(pads_, [](const Pad& p) { return p.controller != nullptr; }));
 }
 
 }  // namespace vorn

@@ -7,6 +7,8 @@
 // X or B = left Ctrl, Start = P. For the main window it presses command keys of its own,
 // which the window's key handler turns into F1 or Escape where they apply: Back when pressed,
 // Start and A when let go, so that a game started with them begins with the button already up.
+// Start and A count only when the message pump also saw them pressed: a press that a dialog
+// took does not come back as a command when it is let go after the dialog closed.
 #pragma once
 
 #include <cstdint>
@@ -36,17 +38,23 @@ public:
     void open();
     // Takes a pad's arrival or departure; true when the event was one of those.
     bool handleDeviceEvent(const SDL_Event& event);
-    // The command key a button event stands for, or 0.
-    int commandKey(const SDL_Event& event) const;
+    // The command key a button event that reached the message pump stands for, or 0.
+    int commandKey(const SDL_Event& event);
     // Sets the keys the pads hold in a snapshot; the keys already set stay set.
     void addHeldKeys(uint8_t state[256]) const;
     int count() const;
 
 private:
+    struct Pad {
+        _SDL_GameController* controller = nullptr;
+        int instanceId = -1;
+        bool startPressed = false, aPressed = false;  // seen going down by the message pump
+    };
     void add(int deviceIndex);
     void remove(int instanceId);
+    Pad* find(int instanceId);
 
-    _SDL_GameController* pads_[kMaxPads] = {};
+    Pad pads_[kMaxPads];
     bool started_ = false;
 };
 

@@ -1,5 +1,6 @@
 // Times the input side of a play frame on the SDL platform: the keyboard snapshot alone, and
-// the message pump followed by the snapshot, with 0, 1 and 4 game pads plugged in. The pads
+// the message pump followed by the snapshot, with 0, 1 and 4 game pads plugged in; and what
+// starting SDL's game controller support adds to start-up. The pads
 // are SDL's virtual ones on the dummy video driver, each holding a button and its stick pushed
 // to the right, so the snapshot reads and maps them in full.
 //
@@ -76,6 +77,15 @@ void BM_PumpAndSnapshot(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PumpAndSnapshot)->ArgName("pads")->Arg(0)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// What start-up pays for the pads: SDL's game controller support started, and stopped again.
+void BM_StartAndStopPads(benchmark::State& state) {
+    for (auto _ : state) {
+        SdlGamepads pads;
+        pads.open();
+    }
+}
+BENCHMARK(BM_StartAndStopPads)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,25 +8,14 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "Session.h"
 #include "game/state/Game.h"
-#include "platform/headless/Headless.h"
 
 namespace fs = std::filesystem;
 
 namespace vorn::sim {
 
 namespace {
-
-struct KeyName {
-    const char* name;
-    int code;
-};
-
-constexpr KeyName kKeyNames[] = {
-    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},         {"Down", key::Down},
-    {"Space", key::Space},   {"LCtrl", key::LCtrl},   {"LShift", key::LShift}, {"RShift", key::RShift},
-    {"RCtrl", key::RCtrl},
-};
 
 long parseNumber(const std::string& flag, const std::string& text) {
     size_t used = 0;
@@ -73,7 +62,10 @@ void putArray(std::string& out, Fields&&... fields) {
     out += ']';
 }
 
-std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds, bool withHighScores) {
+}  // namespace
+
+std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds,
+                      bool withHighScores) {
     std::string s = "{";
     auto key = [&](const char* name) {
         if (s.size() > 1) s += ',';
@@ -175,14 +167,6 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     return s;
 }
 
-fs::path ownFolder() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
-}
-
-}  // namespace
-
 Options parseArguments(const std::vector<std::string>& args) {
     Options o;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -259,41 +243,23 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         }
     }
 
-    std::error_code ec;
-    fs::current_path(options.dataDir.empty() ? ownFolder() : fs::path(options.dataDir), ec);
-    if (ec) {
-        err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
-        return 2;
+    Session session(options.name);
+    switch (session.open(options.dataDir)) {
+        case Session::Opened::NoFolder:
+            err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
+            return 2;
+        case Session::Opened::Failed:
+            return 1;
+        case Session::Opened::Ready:
+            break;
     }
+    if (!session.start(options.seed, options.level)) return 1;
 
-    HeadlessPlatform headless;
-    headless.dialogs.script = [&](Dialog& dialog) {
-        if (Control* box = dialog.find("txtName")) {
-            box->text = options.name;
-            dialog.onClick("cmdOK");
-        }
-    };
-    Game game(headless.platform());
-    game.abandonWithoutSaving();  // the simulator writes no file
-    if (!game.Initialize(headless.window, true)) return 1;
-
-    // Whatever "Options.dat" and "HighScores.dat" hold, the simulator plays with sound effects on
-    // and the default table, so that its output depends on its arguments alone.
-    game.SoundEffects = -1;
-    game.Music = -1;
-    game.SetDefaultHighScores();
-    game.Rng.seed(options.seed);
-
-    if (!game.StartGame()) return 1;
-    if (options.level > 1) game.GotoLevel(static_cast<int16_t>(options.level));
-
+    const Game& game = session.game();
     for (long frame = 1; frame <= options.frames; ++frame) {
-        headless.keyboard.releaseAll();
-        for (int code : script.keysFor(frame)) headless.keyboard.press(code);
-        headless.sound.played.clear();
-        if (!game.DoFrame()) return 1;
+        if (!session.step(script.keysFor(frame))) return 1;
         const bool ended = game.GameState != kPlaying;
-        out << frameLine(game, frame, headless.sound.played, ended) << '\n';
+        out << frameLine(game, frame, session.sounds(), ended) << '\n';
         if (ended) break;
     }
     out.flush();

@@ -38,6 +38,15 @@ void frmMain::Form_KeyDown(int KeyCode) {
         case vk::F7:
             if (globals_.gDevMode) game.SetCharHealth(10);
             break;
+        // In play the pad's Start and A are P and Space in the keyboard snapshot; on the title
+        // screen they start a game. Back leaves a game but never quits the program.
+        case vk::PadA:
+        case vk::PadStart:
+            if (!game.IsRunning()) Form_KeyDown(vk::F1);
+            break;
+        case vk::PadBack:
+            if (game.IsRunning()) Form_KeyDown(vk::Escape);
+            break;
         default:
             break;
     }

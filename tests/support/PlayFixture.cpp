@@ -19,7 +19,17 @@ uint8_t cellCode(char cell) {
 
 }  // namespace
 
-PlayFixture::PlayFixture(bool devMode) : dir_(true), game(host.platform()) {
+PlayFixture::PlayFixture(Keyboard* keyboard, Window* window, bool devMode)
+    : dir_(true),
+      platform_{host.display,
+                keyboard ? *keyboard : host.keyboard,
+                host.sound,
+                host.messages,
+                window ? *window : host.window,
+                host.clock,
+                host.cursor,
+                host.dialogs},
+      game(platform_) {
     host.messages.echoToStderr = false;
     writeGameFiles(dir_);
     if (!game.Initialize(host.window, devMode)) {

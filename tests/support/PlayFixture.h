@@ -28,7 +28,11 @@ using Grid = std::array<std::string, kGridRows>;
 
 class PlayFixture {
 public:
-    explicit PlayFixture(bool devMode = false);
+    explicit PlayFixture(bool devMode = false) : PlayFixture(nullptr, nullptr, devMode) {}
+    // The same game reading another keyboard and pumping another window (the SDL ones, for
+    // the game pad tests); frames() and its keys then do not apply.
+    PlayFixture(Keyboard& keyboard, Window& window, bool devMode = false)
+        : PlayFixture(&keyboard, &window, devMode) {}
     ~PlayFixture();
     PlayFixture(const PlayFixture&) = delete;
     PlayFixture& operator=(const PlayFixture&) = delete;
@@ -38,6 +42,12 @@ private:
 
 public:
     HeadlessPlatform host;
+
+private:
+    PlayFixture(Keyboard* keyboard, Window* window, bool devMode);
+    Platform platform_;  // the host's, with the keyboard and the window given
+
+public:
     Game game;
 
     static Grid emptyGrid();

@@ -71,6 +71,13 @@ TEST(CommandKeys, EachKeyReachesItsOperationOnlyWhereItShould) {
         // With no levels loaded the jump lands on level 1, so the level before it is 0.
         {true, kPlaying, vk::F6, startNext, false, 3, 0},
         {true, kPlaying, vk::F7, none, false, 10, 4},
+        // The pad's Start and A are F1 on the title only, its Back is Escape in a game only.
+        {false, kTitle, vk::PadStart, {"Game - StartGame - Not initialized."}},
+        {false, kTitle, vk::PadA, {"Game - StartGame - Not initialized."}},
+        {false, kPlaying, vk::PadStart, none},
+        {false, kPlaying, vk::PadA, none},
+        {false, kPlaying, vk::PadBack, {"Game - StopGame - Not initialized."}},
+        {false, kTitle, vk::PadBack, none},
     };
     for (int other : {13, 32, 80, 114, 119, 122, 0, 255}) cases.push_back({true, kPlaying, other, none});
     for (const Case& c : cases) {

@@ -15,6 +15,7 @@
 #include "forms/frmOptions.h"
 #include "platform/DialogFocus.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "support/VirtualPad.h"
 
 namespace vorn {
 namespace {
@@ -52,18 +53,21 @@ protected:
         SDL_SetModState(KMOD_NONE);
     }
 
-    // Shows the name dialog afresh, as the game does, with one step of input every third
-    // frame, and gives the text confirmed.
-    std::string askName(const std::vector<std::function<void()>>& steps) {
+    // Shows a dialog with one step of input every third frame.
+    void show(Dialog& dialog, const std::vector<std::function<void()>>& steps) {
         sdl->dialogs.afterFrame = [&](int frame) {
             frames = frame;
             if (frame % 3 == 0 && frame / 3 <= static_cast<int>(steps.size())) steps[frame / 3 - 1]();
             // A dialog that never ends fails the test instead of hanging it.
             if (frame == 400) push(SDL_QUIT);
         };
+        sdl->dialogs.runModal(dialog);
+    }
+    // Shows the name dialog afresh, as the game does, and gives the text confirmed.
+    std::string askName(const std::vector<std::function<void()>>& steps) {
         name.load();
         name.sName = "(none)";
-        sdl->dialogs.runModal(name);
+        show(name, steps);
         return name.sName;
     }
 
@@ -125,6 +129,71 @@ TEST_F(DialogRun, EscapeDoesNothingAndClosingTheGameWindowEndsTheShowingWithoutA
     EXPECT_EQ(name.find("txtName")->text, "Zed");
     EXPECT_FALSE(name.unloaded());
     EXPECT_TRUE(sdl->window.closeRequested());
+}
+
+// The dummy video driver never gives the window the focus, so SDL is told to listen to the pad
+// in the background.
+class PadDialogRun : public DialogRun {
+protected:
+    PadDialogRun() {
+        setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
+        sdl->keyboard.open();
+        pad = std::make_unique<test::VirtualPad>();
+        sdl->window.pumpMessages();
+    }
+    ~PadDialogRun() override {
+        pad.reset();
+        unsetenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS");
+    }
+    std::function<void()> press(SDL_GameControllerButton button, bool down = true) {
+        return [=, this] { pad->set(button, down); };
+    }
+    std::function<void()> release(SDL_GameControllerButton button) { return press(button, false); }
+    std::function<void()> stick(Sint16 x, Sint16 y) {
+        return [=, this] { pad->stick(x, y); };
+    }
+    // The pad let go after a showing, whose last step pressed something.
+    void letGo() {
+        for (auto b : {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_DPAD_DOWN})
+            pad->set(b, false);
+        pad->stick(0, 0);
+        // SDL sees the release now, not only after the next showing has pressed again.
+        SDL_PumpEvents();
+    }
+    std::string padName(const std::vector<std::function<void()>>& steps) {
+        const std::string confirmed = askName(steps);
+        letGo();
+        return confirmed;
+    }
+
+    std::unique_ptr<test::VirtualPad> pad;
+};
+
+TEST_F(PadDialogRun, ThePadMovesThroughImGuiNavigationWorksTheFocusWithAAndConfirmsWithStart) {
+    constexpr auto A = SDL_CONTROLLER_BUTTON_A, Start = SDL_CONTROLLER_BUTTON_START,
+                   Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN, Right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+    // With a pad alone the name shown is confirmed, empty or typed; A does nothing in the box.
+    EXPECT_EQ(padName({press(Start)}), "");
+    EXPECT_EQ(padName({type("Kim"), press(A), release(A), press(Start)}), "Kim");
+    // Down from the box lands on OK, where A presses it; the stick moves as the D-pad does.
+    EXPECT_EQ(padName({type("Lu"), press(Down), release(Down), type("lost"), press(A)}), "Lu");
+    EXPECT_EQ(padName({type("Ida"), stick(0, 30000), stick(0, 0), press(A)}), "Ida");
+    // A stick held down since before the showing moves nothing until it is let go.
+    pad->stick(0, 30000);
+    EXPECT_EQ(padName({type("Jo"), press(A), release(A), stick(0, 0), type("e"), stick(0, 30000), press(A)}),
+              "Joe");
+
+    // The options: A ticks the box; down and right reach Cancel, or down alone OK.
+    frmOptions options;
+    options.load();
+    show(options, {press(A), release(A), press(Down), release(Down), press(Right), release(Right), press(A)});
+    EXPECT_TRUE(options.unloaded());
+    EXPECT_EQ(options.find("chkSoundEffects")->value, 1);
+    EXPECT_EQ(options.bSoundEffects, 0);
+    letGo();
+    options.load();
+    show(options, {press(A), release(A), press(Down), release(Down), press(A)});
+    EXPECT_EQ(options.bSoundEffects, -1);
 }
 
 }  // namespace

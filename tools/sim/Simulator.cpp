@@ -8,29 +8,18 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "Session.h"
 #include "core/Version.h"
 #include "game/replay/ReplayFormat.h"
 #include "game/replay/ReplayPlayer.h"
 #include "game/replay/ReplayRecorder.h"
 #include "game/state/Game.h"
-#include "platform/headless/Headless.h"
 
 namespace fs = std::filesystem;
 
 namespace vorn::sim {
 
 namespace {
-
-struct KeyName {
-    const char* name;
-    int code;
-};
-
-constexpr KeyName kKeyNames[] = {
-    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},
-    {"Down", key::Down},     {"Space", key::Space},   {"LCtrl", key::LCtrl},
-    {"LShift", key::LShift}, {"RShift", key::RShift}, {"RCtrl", key::RCtrl},
-};
 
 long parseNumber(const std::string& flag, const std::string& text) {
     size_t used = 0;
@@ -77,6 +66,8 @@ void putArray(std::string& out, Fields&&... fields) {
     (one(fields), ...);
     out += ']';
 }
+
+}  // namespace
 
 std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds,
                       bool withHighScores) {
@@ -186,14 +177,6 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     return s;
 }
 
-fs::path ownFolder() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
-}
-
-}  // namespace
-
 Options parseArguments(const std::vector<std::string>& args) {
     Options o;
     bool playing = false;  // an option that only a run of its own keys uses
@@ -283,18 +266,19 @@ Replay readReplay(const std::string& path) {
 }
 
 // Plays a replay; every frame's line unless only the verdict is wanted.
-int runReplay(Game& game, HeadlessPlatform& headless, const Options& options, const Replay& replay,
-              std::ostream& out, std::ostream& err) {
+int runReplay(Session& session, const Options& options, const Replay& replay, std::ostream& out,
+              std::ostream& err) {
+    Game& game = session.game();
     ReplayPlayer player(replay);
     if (const std::string why = player.refusal(game); !why.empty()) {
         err << "vorn-sim: " << options.replayFile << ": " << why << "\n";
         return 2;
     }
-    headless.sound.played.clear();
+    session.reset();
+    std::vector<std::string>& sounds = session.host().sound.played;
     const std::string difference = playReplay(game, player, [&] {
-        if (!options.verify)
-            out << frameLine(game, game.framesPlayed, headless.sound.played, !game.IsRunning()) << '\n';
-        headless.sound.played.clear();
+        if (!options.verify) out << frameLine(game, game.framesPlayed, sounds, !game.IsRunning()) << '\n';
+        sounds.clear();
     });
     if (options.verify) {
         if (difference.empty())
@@ -309,11 +293,11 @@ int runReplay(Game& game, HeadlessPlatform& headless, const Options& options, co
     return difference.empty() ? 0 : 1;
 }
 
-bool writeReplay(const std::string& path, const Replay& replay, std::ostream& err) {
+bool writeReplay(const fs::path& path, const Replay& replay, std::ostream& err) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << encodeReplay(replay);
     file.close();
-    if (!file) err << "vorn-sim: cannot write " << path << "\n";
+    if (!file) err << "vorn-sim: cannot write " << path.string() << "\n";
     return static_cast<bool>(file);
 }
 
@@ -343,56 +327,39 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
-    // Paths given on the command line are the caller's, before the data folder is entered.
-    const fs::path recordTo = options.recordFile.empty() ? fs::path() : fs::absolute(options.recordFile);
 
-    std::error_code ec;
-    fs::current_path(options.dataDir.empty() ? ownFolder() : fs::path(options.dataDir), ec);
-    if (ec) {
-        err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
-        return 2;
+    Session session(options.name);
+    switch (session.open(options.dataDir)) {
+        case Session::Opened::NoFolder:
+            err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
+            return 2;
+        case Session::Opened::Failed:
+            return 1;
+        case Session::Opened::Ready:
+            break;
     }
+    if (!options.replayFile.empty()) return runReplay(session, options, replay, out, err);
 
-    HeadlessPlatform headless;
-    headless.dialogs.script = [&](Dialog& dialog) {
-        if (Control* box = dialog.find("txtName")) {
-            box->text = options.name;
-            dialog.onClick("cmdOK");
-        }
-    };
-    Game game(headless.platform());
-    game.abandonWithoutSaving();  // the simulator writes no file of the game's
-    if (!game.Initialize(headless.window, true)) return 1;
-
-    // Whatever "Options.dat" and "HighScores.dat" hold, the simulator plays with sound effects on
-    // and the default table, so that its output depends on its arguments alone.
-    game.SoundEffects = -1;
-    game.Music = -1;
-    game.SetDefaultHighScores();
-    if (!options.replayFile.empty()) return runReplay(game, headless, options, replay, out, err);
-    game.Rng.seed(options.seed);
-
+    Game& game = session.game();
     ReplayRecorder recorder;
-    if (!recordTo.empty()) {
-        recorder.begin(game, gameVersion(), 0);
-        game.playerInput = &recorder;
-    }
-    if (!game.StartGame()) return 1;
-    if (options.level > 1) game.GotoLevel(static_cast<int16_t>(options.level));
+    const bool recording = !options.recordFile.empty();
+    const auto record = [&](Game& g) {
+        recorder.begin(g, gameVersion(), 0);
+        g.playerInput = &recorder;
+    };
+    if (!session.start(options.seed, options.level, recording ? record : Session::BeforeStart{})) return 1;
 
     for (long frame = 1; frame <= options.frames; ++frame) {
-        headless.keyboard.releaseAll();
-        for (int code : script.keysFor(frame)) headless.keyboard.press(code);
-        headless.sound.played.clear();
-        if (!game.DoFrame()) return 1;
+        if (!session.step(script.keysFor(frame))) return 1;
         const bool ended = game.GameState != kPlaying;
-        out << frameLine(game, frame, headless.sound.played, ended) << '\n';
+        out << frameLine(game, frame, session.sounds(), ended) << '\n';
         if (ended) break;
     }
     out.flush();
     game.playerInput = nullptr;
-    if (!recordTo.empty() &&
-        !writeReplay(recordTo, recorder.finish(game, game.IsRunning() ? GameEnd::Closed : endOf(game)), err))
+    if (recording &&
+        !writeReplay(options.recordFile,
+                     recorder.finish(game, game.IsRunning() ? GameEnd::Closed : endOf(game)), err))
         return 2;
     return 0;
 }

@@ -8,7 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "game/state/Game.h"
+
 namespace vorn::sim {
+
+// The keys of play a key file may hold, by the names it uses.
+struct KeyName {
+    const char* name;
+    int code;
+};
+inline constexpr KeyName kKeyNames[] = {
+    {"Left", key::Left},     {"Right", key::Right},   {"Up", key::Up},
+    {"Down", key::Down},     {"Space", key::Space},   {"LCtrl", key::LCtrl},
+    {"LShift", key::LShift}, {"RShift", key::RShift}, {"RCtrl", key::RCtrl},
+};
 
 struct Options {
     std::string dataDir;  // empty: the simulator's own folder
@@ -34,6 +47,9 @@ struct KeyScript {
 // Reads the blank-separated key names; an unknown word throws std::invalid_argument naming its line.
 KeyScript parseKeyScript(std::istream& in);
 int keyCode(const std::string& name);  // -1 for an unknown name
+
+// The JSON line written for a frame; the high-score table is added once the game has ended.
+std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds, bool withHighScores);
 
 // Runs the whole simulation, writing JSON lines to out and messages to err; the exit status.
 int run(const Options& options, std::ostream& out, std::ostream& err);

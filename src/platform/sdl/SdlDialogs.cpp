@@ -18,6 +18,7 @@
 #include "platform/Dialog.h"
 #include "platform/DialogFocus.h"
 #include "platform/FontMatch.h"
+#include "platform/sdl/KeyCodes.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -110,6 +111,8 @@ ImGuiStyle classicStyle() {
     c[ImGuiCol_ButtonHovered] = ImVec4(0.88f, 0.87f, 0.84f, 1);
     c[ImGuiCol_ButtonActive] = ImVec4(0.74f, 0.73f, 0.70f, 1);
     c[ImGuiCol_TitleBg] = c[ImGuiCol_TitleBgActive] = c[ImGuiCol_TitleBgCollapsed] = ImVec4(0, 0, 0.5f, 1);
+    // The dialogs draw their own focus frame, which follows ImGui's navigation.
+    c[ImGuiCol_NavHighlight] = ImVec4(0, 0, 0, 0);
     return style;
 }
 
@@ -137,6 +140,8 @@ struct SdlDialogs::Showing {
     std::bitset<SDL_NUM_SCANCODES> pressed;
     std::string clicked;
     bool frameClosed = false;
+    // Pad directions held since before the showing count once they have been let go.
+    std::bitset<4> padLatched;
 };
 
 SdlDialogs::SdlDialogs(SdlWindow& window, SdlDisplay& display) : window_(window), display_(display) {}
@@ -156,7 +161,7 @@ void SdlDialogs::start() {
     // Nothing of the dialogs is remembered between runs, and the pointer is the game's.
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
-    io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
+    io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange | ImGuiConfigFlags_NavEnableGamepad;
     ImGui_ImplSDL2_InitForSDLRenderer(window_.sdl());
     ImGui_ImplSDLRenderer_Init(window_.renderer());
     try {
@@ -206,6 +211,7 @@ void SdlDialogs::runModal(Dialog& dialog) {
     ImGui::ClearActiveID();
 
     Showing showing(dialog);
+    showing.padLatched = padDirections();
     dialog.onActivate();
     showing.focus.activate(dialog, dialog.focusOnActivate());
     showing.focusMoved();
@@ -215,7 +221,7 @@ void SdlDialogs::runModal(Dialog& dialog) {
         if (window_.closeRequested()) break;
         drawFrame(showing);
         const bool busy = showing.key != Showing::Key::None || !showing.clicked.empty() ||
-                          showing.settling > 0 || showing.heldBack.has_value();
+                          showing.settling > 0 || showing.heldBack.has_value() || GImGui->NavMoveSubmitted;
         carryOut(showing);
         if (!busy) SDL_WaitEventTimeout(nullptr, kFrameWaitMs);
     }
@@ -266,6 +272,15 @@ void SdlDialogs::takeInput(Showing& showing) {
             }
             if (down) showing.pressed[sc] = true;
         }
+        // A pad's A works the focused button or check box as Space does, its Start is Enter.
+        if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+            const Control* focused = showing.focus.control(showing.dialog);
+            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_START) showing.key = Showing::Key::Enter;
+            if (event.cbutton.button == SDL_CONTROLLER_BUTTON_A && focused &&
+                focused->kind != ControlKind::TextBox)
+                showing.key = Showing::Key::Space;
+            if (showing.key != Showing::Key::None) return true;
+        }
         ImGui_ImplSDL2_ProcessEvent(&event);
         return false;
     };
@@ -284,7 +299,13 @@ void SdlDialogs::drawFrame(Showing& showing) {
     const float scale = std::max(1.0f, display_.scale());
     fitTo(scale);
     ImGui_ImplSDLRenderer_NewFrame();
+    // The SDL backend would open the first pad afresh every frame and read that one alone; the
+    // dialogs hand ImGui the directions of every pad themselves.
+    ImGuiIO& io = ImGui::GetIO();
+    io.ConfigFlags &= ~ImGuiConfigFlags_NavEnableGamepad;
     ImGui_ImplSDL2_NewFrame();
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableGamepad;
+    feedPadDirections(showing);
     ImGui::NewFrame();
     if (showing.focusChanged) {
         const Control* c = showing.focus.control(showing.dialog);
@@ -366,6 +387,7 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
                     c.text = buffer.data();
                 ImGui::PopStyleVar();
                 if (ImGui::IsItemActivated()) showing.focus.set(i);
+                followNavigation(showing, i);
                 // A click beside the box does not take the focus from it.
                 if (focused && !ImGui::IsItemActive() && !ImGui::IsAnyMouseDown()) showing.refocus = true;
                 break;
@@ -379,6 +401,7 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
                 if (ImGui::Checkbox(c.text.c_str(), &checked)) c.value = checked ? 1 : 0;
                 ImGui::PopStyleVar();
                 if (ImGui::IsItemActivated()) showing.focus.set(i);
+                followNavigation(showing, i);
                 if (focused) draw->AddRect(ImGui::GetItemRectMin(), ImGui::GetItemRectMax(), black);
                 break;
             }
@@ -386,6 +409,7 @@ void SdlDialogs::drawControls(Showing& showing, float scale, float titleHeight) 
                 ImGui::SetCursorPos(ImVec2(x, y));
                 if (ImGui::Button(c.text.c_str(), ImVec2(w, h))) showing.clicked = c.name;
                 if (ImGui::IsItemActivated()) showing.focus.set(i);
+                followNavigation(showing, i);
                 const ImVec2 min = ImGui::GetItemRectMin(), max = ImGui::GetItemRectMax();
                 if (c.isDefault)
                     draw->AddRect(ImVec2(min.x - scale, min.y - scale), ImVec2(max.x + scale, max.y + scale),
@@ -434,6 +458,49 @@ void SdlDialogs::carryOut(Showing& showing) {
             break;
     }
     showing.key = Showing::Key::None;
+}
+
+std::bitset<4> SdlDialogs::padDirections() {
+    // The pads as they are now, also in the frames that leave the queue alone.
+    SDL_PumpEvents();
+    uint8_t keys[256] = {};
+    window_.gamepads().addHeldKeys(keys);
+    const SDL_Scancode arrows[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_RIGHT, SDL_SCANCODE_UP, SDL_SCANCODE_DOWN};
+    std::bitset<4> held;
+    for (size_t i = 0; i < held.size(); ++i) held[i] = (keys[directInputKey(arrows[i])] & 0x80) != 0;
+    return held;
+}
+
+void SdlDialogs::feedPadDirections(Showing& showing) {
+    ImGuiIO& io = ImGui::GetIO();
+    if (window_.gamepads().count() > 0)
+        io.BackendFlags |= ImGuiBackendFlags_HasGamepad;
+    else
+        io.BackendFlags &= ~ImGuiBackendFlags_HasGamepad;
+    // While a text box takes the focus the pads wait, and a direction held meanwhile counts
+    // again once it has been let go.
+    const std::bitset<4> held = padDirections();
+    if (showing.settling > 0) showing.padLatched |= held;
+    showing.padLatched &= held;
+    const std::bitset<4> moves = held & ~showing.padLatched;
+    const ImGuiNavInput inputs[] = {ImGuiNavInput_DpadLeft, ImGuiNavInput_DpadRight, ImGuiNavInput_DpadUp,
+                                    ImGuiNavInput_DpadDown};
+    for (size_t i = 0; i < moves.size(); ++i) io.NavInputs[inputs[i]] = moves[i] ? 1.0f : 0.0f;
+}
+
+// The dialog's focus and ImGui's navigation stay on the same control: a pad's move takes the
+// focus along, and the navigation follows a focus moved otherwise (Tab, a click).
+void SdlDialogs::followNavigation(Showing& showing, int index) {
+    const ImGuiID id = ImGui::GetItemID();
+    if (id == 0) return;
+    if (showing.focus.index() != index) {
+        if (id != GImGui->NavJustMovedToId || showing.settling > 0) return;
+        showing.focus.set(index);
+        showing.focusMoved();
+        showing.refocus = true;
+    } else if (showing.focusChanged && showing.dialog.controls()[index].kind != ControlKind::TextBox) {
+        ImGui::SetFocusID(id, ImGui::GetCurrentWindow());
+    }
 }
 
 }  // namespace vorn

@@ -1,10 +1,12 @@
 // Modal dialogs drawn with Dear ImGui over the last game frame. The dialog's form gives the
 // caption, the client size and the controls in twips; the player works them with the mouse,
 // Tab and Shift+Tab (tab order), Space (the focused button or check box) and Enter (the
-// default button). Escape does nothing; the frame's close box and closing the game window
-// end the showing without a click.
+// default button), or with a game pad: the D-pad or the left stick moves between the controls
+// through ImGui's gamepad navigation, A is Space and Start is Enter. Escape does nothing; the
+// frame's close box and closing the game window end the showing without a click.
 #pragma once
 
+#include <bitset>
 #include <functional>
 #include <string>
 
@@ -36,6 +38,9 @@ private:
     void drawFrame(Showing& showing);
     void drawControls(Showing& showing, float scale, float titleHeight);
     void carryOut(Showing& showing);
+    std::bitset<4> padDirections();
+    void feedPadDirections(Showing& showing);
+    void followNavigation(Showing& showing, int index);
 
     SdlWindow& window_;
     SdlDisplay& display_;

@@ -14,6 +14,7 @@ void SdlKeyboard::open() {
     // SDL learns the keys from the window's events: no window, no keyboard.
     if (!window_.sdl())
         throw VornError(kErrPathAccess, "The keyboard could not be opened (" + window_.openError() + ")");
+    window_.gamepads().open();
     open_ = true;
 }
 
@@ -29,6 +30,7 @@ void SdlKeyboard::snapshot(uint8_t state[256]) {
         const uint8_t code = directInputKey(static_cast<SDL_Scancode>(sc));
         if (code != 0) state[code] = 0x80;
     }
+    window_.gamepads().addHeldKeys(state);
 }
 
 }  // namespace vorn

@@ -1,5 +1,6 @@
 // The keyboard over SDL: the state SDL keeps from the window's key events, renumbered to
-// DirectInput key numbers. Like the original, it reads the state at the moment it is asked.
+// DirectInput key numbers, with the keys the game pads hold added. It reads the state at the
+// moment it is asked.
 #pragma once
 
 #include "platform/Platform.h"

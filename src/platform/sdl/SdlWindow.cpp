@@ -153,7 +153,7 @@ bool SdlWindow::handleWindowEvent(const SDL_Event& event) {
         case SDL_KEYUP:
             return isFullScreenSwitch(event.key);
         default:
-            return false;
+            return gamepads_.handleDeviceEvent(event);
     }
 }
 
@@ -169,9 +169,9 @@ void SdlWindow::pumpMessages() {
     // is still taken exactly once.
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (handleWindowEvent(event)) continue;
-        if (event.type != SDL_KEYDOWN || !keyDown_) continue;
-        const int vk = virtualKey(event.key.keysym.sym, event.key.keysym.scancode);
+        if (handleWindowEvent(event) || !keyDown_) continue;
+        const int vk = event.type == SDL_KEYDOWN ? virtualKey(event.key.keysym.sym, event.key.keysym.scancode)
+                                                 : gamepads_.commandKey(event);
         if (vk != 0) keyDown_(vk);
     }
     // A new window brings several of these at once: one repaint answers them all.

@@ -1,5 +1,6 @@
-// The main window over SDL: one SDL window with its renderer, the message pump, full-screen
-// switching (Alt+Enter, F11) and the orderly end on a close or a SIGINT/SIGTERM.
+// The main window over SDL: one SDL window with its renderer, the message pump (which also
+// takes the game pads as they come and go, and their command buttons), full-screen switching
+// (Alt+Enter, F11) and the orderly end on a close or a SIGINT/SIGTERM.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/sdl/SdlGamepads.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -44,6 +46,9 @@ public:
     // Redraws the last frame after the window was uncovered, resized or switched.
     void setRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
+    // The pads come and go through the window's events; the keyboard reads what they hold.
+    SdlGamepads& gamepads() { return gamepads_; }
+
     SDL_Window* sdl() const { return window_; }
     SDL_Renderer* renderer() const { return renderer_; }
     const std::string& openError() const { return openError_; }
@@ -60,6 +65,7 @@ private:
     bool repaintPending_ = false;
     std::function<void(int)> keyDown_;
     std::function<void()> repaint_;
+    SdlGamepads gamepads_;
 };
 
 }  // namespace vorn

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/GamePaths.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 
@@ -175,10 +176,11 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     return s;
 }
 
-fs::path ownFolder() {
+// The game's data beside this program, or installed beside its folder, as the game finds it.
+fs::path dataFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
+    return ec ? fs::current_path() : findDataFolder(exe.parent_path());
 }
 
 }  // namespace
@@ -260,7 +262,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
     }
 
     std::error_code ec;
-    fs::current_path(options.dataDir.empty() ? ownFolder() : fs::path(options.dataDir), ec);
+    fs::current_path(options.dataDir.empty() ? dataFolder() : fs::path(options.dataDir), ec);
     if (ec) {
         err << "vorn-sim: cannot open the data folder " << options.dataDir << "\n";
         return 2;

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
             return vorn::kExitOrderly;
         }
         vorn::SdlPlatform sdl(line.windowed.value_or(vorn::SdlPlatform::windowedByEnvironment()));
+        sdl.window.setIcon((paths.data / "Icon.bmp").string());
         return vorn::Main(sdl.platform(), paths, line.developerMode);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorn! - %s\n", e.what());

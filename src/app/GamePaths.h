@@ -24,8 +24,7 @@ inline constexpr char kLevelSetsFolder[] = "level-sets";
 
 struct GamePaths {
     std::filesystem::path data;  // the pictures and sounds; Main makes it the current folder
-    // Empty where a file stays beside the data, opened by its bare name as always; absolute
-    // otherwise.
+    // Empty where a file stays beside the data, opened by its bare name; absolute otherwise.
     GameFolders folders;
 
     // The folder itself, for people to read: the data folder for an empty one.

@@ -6,18 +6,20 @@
 #    the game to its title screen, ends it, and finds the options and the high scores (also those
 #    of a level set it cannot write to) in its own home folder, with nothing written under the
 #    prefix.
-# Run as root it makes the user "vornplayer" for the last part and removes it afterwards.
+# Run as root it makes a user of its own (vorn-player-PID) for the last part and removes it
+# afterwards; run as an ordinary user, that user plays.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build/release}" && pwd)
 scratch=$(mktemp -d /tmp/vorn-package-XXXXXX)
+player=vorn-player-$$
 made_user=
 xvfb=
 cleanup() {
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     chmod -R u+w "$scratch" 2>/dev/null || true
     rm -rf "$scratch"
-    [ -n "$made_user" ] && userdel vornplayer 2>/dev/null || true
+    [ -n "$made_user" ] && userdel "$player" 2>/dev/null || true
 }
 trap cleanup EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
@@ -68,12 +70,10 @@ chmod 755 "$scratch"
 chmod -R a-w "$prefix" "$scratch/sets"
 as_player=()
 if [ "$(id -u)" -eq 0 ]; then
-    if ! id vornplayer >/dev/null 2>&1; then
-        useradd --system --no-create-home --home-dir "$home" --shell /usr/sbin/nologin vornplayer
-        made_user=1
-    fi
-    chown vornplayer: "$home"
-    as_player=(runuser -u vornplayer --)
+    useradd --system --no-create-home --home-dir "$home" --shell /usr/sbin/nologin "$player"
+    made_user=1
+    chown "$player": "$home"
+    as_player=(runuser -u "$player" --)
 fi
 snapshot() { find "$prefix" "$scratch/sets" -printf '%p %s %T@ %m\n' | sort; }
 snapshot >"$scratch/before.txt"

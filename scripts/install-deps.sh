@@ -6,7 +6,8 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev libimgui-dev libcairo2-dev zlib1g-dev
   fonts-comic-neue fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils openbox
+  dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

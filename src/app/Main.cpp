@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "app/Globals.h"
@@ -10,26 +11,21 @@
 
 namespace vorn {
 
-bool isDeveloperWord(const std::string& commandLine) {
-    std::string upper = commandLine;
-    for (char& ch : upper)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return upper == "SANDBOX";
-}
-
-int Main(Platform& platform, const std::filesystem::path& programFolder, const std::string& commandLine) {
-    // Every data file is opened by its bare name from here on.
+int Main(Platform& platform, const GamePaths& paths, bool developerMode) {
+    // The pictures and sounds are opened by their bare names from here on, and so is every
+    // file that stays beside them.
     std::error_code ec;
-    std::filesystem::current_path(programFolder, ec);
-    if (ec) throw VornError(kErrPathAccess, "The program's folder cannot be entered (" + ec.message() + ")");
+    std::filesystem::current_path(paths.data, ec);
+    if (ec) throw VornError(kErrPathAccess, "The data folder cannot be entered (" + ec.message() + ")");
 
     Globals globals;
-    globals.gDevMode = isDeveloperWord(commandLine);
+    globals.gDevMode = developerMode;
 
     frmMain form(platform.window, globals);
     form.Load();
 
     auto game = std::make_unique<Game>(platform);
+    game->folders = paths.folders;
     globals.gGame = game.get();
 
     // The failing operation has shown its own message; an immediate end saves nothing.

@@ -1,16 +1,36 @@
 // The program on the real platform: SDL for the window, the display, the keyboard and sound.
+// The command line is read before anything opens, so a wrong option ends the program before
+// a window shows.
 #include "app/Main.h"
 
 #include <cstdio>
 #include <exception>
 
+#include "app/CommandLine.h"
+#include "app/GamePaths.h"
 #include "platform/ProcessInfo.h"
 #include "platform/sdl/SdlPlatform.h"
 
 int main(int argc, char** argv) {
+    const vorn::CommandLine line = vorn::parseCommandLine(argc, argv);
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "vorn: %s\n%s", line.error.c_str(), vorn::usageText().c_str());
+        return vorn::kExitBadCommandLine;
+    }
+    if (line.action == vorn::CommandLine::Action::Version) {
+        std::printf("%s\n", vorn::versionText().c_str());
+        return vorn::kExitOrderly;
+    }
     try {
-        vorn::SdlPlatform sdl;
-        return vorn::Main(sdl.platform(), vorn::programFolder(), vorn::commandLine(argc, argv));
+        const vorn::GamePaths paths =
+            vorn::findGamePaths(vorn::pathSettings(vorn::programFolder(), line.levelSet));
+        if (line.action == vorn::CommandLine::Action::Help) {
+            std::fputs(vorn::helpText(paths).c_str(), stdout);
+            return vorn::kExitOrderly;
+        }
+        vorn::SdlPlatform sdl(line.windowed.value_or(vorn::SdlPlatform::windowedByEnvironment()));
+        sdl.window.setIcon((paths.data / "Icon.bmp").string());
+        return vorn::Main(sdl.platform(), paths, line.developerMode);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorn! - %s\n", e.what());
         return vorn::kExitAtOnce;

@@ -17,13 +17,4 @@ void enterProgramFolder() {
     if (ec) throw VornError(kErrPathAccess, "The program's folder cannot be entered (" + ec.message() + ")");
 }
 
-std::string commandLine(int argc, const char* const* argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) line += ' ';
-        line += argv[i];
-    }
-    return line;
-}
-
 }  // namespace vorn

@@ -1,5 +1,4 @@
-// What the program knows of its own process: the folder it was started from and the text of
-// its command line.
+// What the program knows of its own process: the folder it was started from.
 #pragma once
 
 #include <filesystem>
@@ -11,7 +10,5 @@ namespace vorn {
 std::filesystem::path programFolder();
 // Makes the program's folder the current folder, so the data files open by their bare names.
 void enterProgramFolder();
-// The arguments after the program's name joined by single blanks, as one command-line text.
-std::string commandLine(int argc, const char* const* argv);
 
 }  // namespace vorn

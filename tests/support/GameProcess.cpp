@@ -27,14 +27,21 @@ bool startsWith(const char* entry, const char* prefix) {
 }
 
 // The environment the program runs in, made before fork: the child must not allocate.
-std::vector<std::string> environmentFor(bool windowed) {
+std::vector<std::string> environmentFor(bool windowed, const std::vector<std::string>& given) {
     std::vector<std::string> env;
     bool audioChosen = false;
+    auto replaced = [&](const char* entry) {
+        for (const std::string& g : given)
+            if (startsWith(entry, g.substr(0, g.find('=') + 1).c_str())) return true;
+        return false;
+    };
     for (char** e = environ; *e; ++e) {
-        if (startsWith(*e, "VORN_WINDOWED=") || startsWith(*e, "VORN_NO_MESSAGE_BOX=")) continue;
+        if (startsWith(*e, "VORN_WINDOWED=") || startsWith(*e, "VORN_NO_MESSAGE_BOX=") || replaced(*e))
+            continue;
         if (startsWith(*e, "SDL_AUDIODRIVER=")) audioChosen = true;
         env.emplace_back(*e);
     }
+    env.insert(env.end(), given.begin(), given.end());
     env.emplace_back("VORN_NO_MESSAGE_BOX=1");
     if (windowed) env.emplace_back("VORN_WINDOWED=1");
     if (!audioChosen) env.emplace_back("SDL_AUDIODRIVER=dummy");
@@ -54,22 +61,25 @@ void GameProcess::copyProgramInto(const fs::path& folder) {
     fs::copy_file(fs::path(binDir()) / "vorn", folder / "vorn", fs::copy_options::overwrite_existing);
 }
 
-GameProcess::GameProcess(const fs::path& folder, const std::vector<std::string>& arguments, bool windowed)
-    : errorFile_(folder / "stderr.txt") {
+GameProcess::GameProcess(const fs::path& folder, const std::vector<std::string>& arguments, bool windowed,
+                         const std::vector<std::string>& environment)
+    : errorFile_(folder / "stderr.txt"), outputFile_(folder / "stdout.txt") {
     std::vector<std::string> argv = {(folder / "vorn").string()};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> env = environmentFor(windowed);
+    std::vector<std::string> env = environmentFor(windowed, environment);
     const auto args = pointersTo(argv);
     const auto envp = pointersTo(env);
     const std::string err = errorFile_.string();
+    const std::string out = outputFile_.string();
 
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("cannot fork");
     if (pid_ == 0) {
         const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int devNull = open("/dev/null", O_RDWR);
         dup2(devNull, STDIN_FILENO);
-        dup2(devNull, STDOUT_FILENO);
+        dup2(outFd, STDOUT_FILENO);
         dup2(errFd, STDERR_FILENO);
         // The program finds its folder by itself, wherever it is started from.
         if (chdir("/") != 0) _exit(126);
@@ -123,11 +133,19 @@ double GameProcess::cpuSeconds() const {
     return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-std::string GameProcess::errors() const {
-    std::ifstream in(errorFile_, std::ios::binary);
+namespace {
+
+std::string wholeFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
+
+}  // namespace
+
+std::string GameProcess::errors() const { return wholeFile(errorFile_); }
+
+std::string GameProcess::output() const { return wholeFile(outputFile_); }
 
 }  // namespace vorn::test

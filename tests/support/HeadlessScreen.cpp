@@ -2,9 +2,10 @@
 
 namespace vorn::test {
 
-HeadlessScreen::HeadlessScreen(bool devMode) : game(host.platform()) {
+HeadlessScreen::HeadlessScreen(bool devMode, const GameFolders& folders) : game(host.platform()) {
     // The folder belongs to the program under test: this copy of the game writes nothing.
     game.abandonWithoutSaving();
+    game.folders = folders;
     ok_ = game.Initialize(host.window, devMode);
 }
 

@@ -12,7 +12,8 @@ namespace vorn::test {
 
 class HeadlessScreen {
 public:
-    explicit HeadlessScreen(bool devMode = false);
+    // The game reads its files from the current folder, or from the given folders.
+    explicit HeadlessScreen(bool devMode = false, const GameFolders& folders = {});
     HeadlessScreen(const HeadlessScreen&) = delete;
     HeadlessScreen& operator=(const HeadlessScreen&) = delete;
 

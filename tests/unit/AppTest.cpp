@@ -1,11 +1,10 @@
-// The start-up procedure's pieces that need no data: the developer word, the frame pacing,
-// and which command key calls what.
+// The start-up procedure's pieces that need no data: the frame pacing and which command key
+// calls what.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <memory>
 
-#include "app/Main.h"
 #include "app/MainLoop.h"
 #include "app/frmMain.h"
 #include "game/state/Game.h"
@@ -15,12 +14,6 @@ namespace vorn {
 namespace {
 
 using Messages = std::vector<std::string>;
-
-TEST(DeveloperWord, OnlyTheWholeWordInAnyCase) {
-    for (const char* on : {"SANDBOX", "sandbox", "sANDBOx"}) EXPECT_TRUE(isDeveloperWord(on)) << on;
-    for (const char* off : {"", "SANDBOX ", " SANDBOX", "/SANDBOX", "SANDBOX now", "SANDBOXX", "SANDBO"})
-        EXPECT_FALSE(isDeveloperWord(off)) << '[' << off << ']';
-}
 
 TEST(FramePacing, SleepsTheRestOfThirtyMillisecondsAndNeverMakesUpForASlowPass) {
     const struct {

@@ -1,5 +1,6 @@
 // "HighScores.dat" and "Options.dat": defaults, exact bytes, short and long files, names in
-// Windows-1252, and a save that fails without harming the old file.
+// Windows-1252, files kept in folders of their own, and a save that fails without harming
+// the old file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -126,6 +127,31 @@ TEST_F(Files, NamesAreStoredInWindows1252AndWhatItLacksBecomesAQuestionMark) {
     const std::string table = dir.read("HighScores.dat");
     EXPECT_EQ(table.substr(0, 20), stored);
     EXPECT_EQ(table.substr(22, 20), "Zo\xEB ?? ?" + std::string(12, ' '));
+}
+
+// A player's save folder is made, private to the player, when the first file goes into it;
+// a level set's table may live apart from the options.
+TEST_F(Files, FilesKeptInFoldersOfTheirOwnAreMadeThereAndReadBackFromThere) {
+    const GameFolders apart{"", dir.path() / "home/.local/share/vorn", dir.path() / "sets/easy-1"};
+    auto game = nextRun();
+    game->folders = apart;
+    game->HighScores[0].Score = 77;
+    game->SoundEffects = 0;
+    save(*game);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(fs::file_size(apart.options / "Options.dat"), 4u);
+    EXPECT_EQ(fs::file_size(apart.highScores / "HighScores.dat"), 220u);
+    for (const fs::path& made : {dir.path() / "home", apart.options, apart.highScores})
+        EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+
+    auto next = std::make_unique<Game>(host.platform());
+    next->abandonWithoutSaving();
+    next->folders = apart;
+    ASSERT_TRUE(next->LoadHighScores());
+    ASSERT_TRUE(next->LoadGameOptions());
+    EXPECT_EQ(next->HighScores[0].Score, 77);
+    EXPECT_EQ(next->SoundEffects, 0);
+    EXPECT_EQ(nextRun()->HighScores[0].Score, 10000) << "the current folder holds no table";
 }
 
 // The superuser may write anywhere, so the save runs in a child process as an ordinary user.

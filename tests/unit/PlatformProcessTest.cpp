@@ -1,4 +1,4 @@
-// The program's folder and its command line as one text.
+// The program's folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,15 +8,6 @@
 
 namespace vorn {
 namespace {
-
-TEST(PlatformProcess, TheCommandLineIsTheArgumentsJoinedBySingleBlanks) {
-    const char* none[] = {"vorn"};
-    const char* word[] = {"vorn", "SANDBOX"};
-    const char* several[] = {"vorn", "sandbox", "two words", ""};
-    EXPECT_EQ(commandLine(1, none), "");
-    EXPECT_EQ(commandLine(2, word), "SANDBOX");
-    EXPECT_EQ(commandLine(4, several), "sandbox two words ");
-}
 
 TEST(PlatformProcess, TheProgramFolderIsTheExecutablesAndBecomesCurrent) {
     namespace fs = std::filesystem;

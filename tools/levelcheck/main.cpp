@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "LevelChecker.h"
+#include "app/GamePaths.h"
 #include "Mover.h"
 
 namespace fs = std::filesystem;
@@ -22,10 +23,11 @@ namespace {
 
 constexpr int16_t kCrystal = 13, kDovi = 16;
 
-fs::path ownFolder() {
+// The game's data beside this program, or installed beside its folder, as the game finds it.
+fs::path dataFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
+    return ec ? fs::current_path() : vorn::findDataFolder(exe.parent_path());
 }
 
 int usage(const std::string& why) {
@@ -62,7 +64,7 @@ std::string thousands(long frames) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path levels = ownFolder() / "Levels.txt";
+    fs::path levels = dataFolder() / "Levels.txt";
     fs::path keysDir;
     std::set<int> only;  // empty: every level
     for (int i = 1; i < argc; ++i) {
@@ -88,7 +90,7 @@ int main(int argc, char** argv) {
     if (!fs::exists(levels)) return usage("no level file " + levels.string());
     if (!keysDir.empty()) fs::create_directories(keysDir);
 
-    LevelChecker checker(levels, levels.parent_path() / "LevelNames.txt", ownFolder());
+    LevelChecker checker(levels, levels.parent_path() / "LevelNames.txt", dataFolder());
     if (!checker.ready()) {
         std::cerr << "vorn-levelcheck: " << checker.error() << "\n";
         return 2;

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "app/GamePaths.h"
 #include "game/state/Game.h"
 
 namespace fs = std::filesystem;
@@ -50,7 +51,9 @@ Session::~Session() = default;
 
 Session::Opened Session::open(const fs::path& folder) {
     std::error_code ec;
-    InFolder in(folder.empty() ? ownFolder() : folder, ec);
+    // Without a folder the game's data is found as the game finds it: beside this program, or
+    // installed beside its folder.
+    InFolder in(folder.empty() ? findDataFolder(ownFolder()) : folder, ec);
     if (ec) return Opened::NoFolder;
     return game_->Initialize(host_.window, true) ? Opened::Ready : Opened::Failed;
 }

@@ -24,7 +24,7 @@ inline constexpr KeyName kKeyNames[] = {
 };
 
 struct Options {
-    std::string dataDir;  // empty: the simulator's own folder
+    std::string dataDir;  // empty: the game's data, found as the game finds it
     uint64_t seed = 1;
     int level = 1;
     long frames = 1000;

@@ -84,6 +84,15 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// The save folder is made when the first file goes into it, private to the player as the
+// folders under ~/.local/share should be.
+void makeFolder(const fs::path& folder) {
+    std::error_code ec;
+    if (folder.empty() || fs::is_directory(folder, ec)) return;
+    makeFolder(folder.parent_path());
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) raiseFileError(errno);
+}
+
 void syncFolder(const fs::path& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
@@ -120,6 +129,7 @@ void overwriteFileStart(const std::string& name, std::string_view head) {
     const fs::path target = resolveTarget(name);
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
+    makeFolder(folder);
 
     // A file the player made read-only stays as it is, even though the folder would let us
     // put a new one in its place.

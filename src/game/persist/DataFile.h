@@ -13,9 +13,9 @@ namespace vorn {
 // Throws VornError when the file is there but cannot be read.
 std::optional<std::string> readDataFile(const std::string& name);
 
-// Writes head over the start of the file, which is created when missing; the bytes of an
-// older, longer file past head stay as they were. Throws VornError when it cannot, and the
-// old file is then untouched.
+// Writes head over the start of the file, which is created when missing, and so are the
+// folders on its way; the bytes of an older, longer file past head stay as they were.
+// Throws VornError when it cannot, and the old file is then untouched.
 void overwriteFileStart(const std::string& name, std::string_view head);
 
 }  // namespace vorn

@@ -27,7 +27,7 @@ void Game::SetDefaultHighScores() {
 
 bool Game::LoadHighScores() {
     return trapErrors(platform.messages, "Game - LoadHighScores - ", [&] {
-        const std::optional<std::string> bytes = readDataFile(kFileName);
+        const std::optional<std::string> bytes = readDataFile((folders.highScores / kFileName).string());
         if (!bytes) {
             SetDefaultHighScores();
             return true;
@@ -66,7 +66,7 @@ bool Game::SaveHighScores() {
             table += static_cast<char>(score & 0xFF);
             table += static_cast<char>(score >> 8);
         }
-        overwriteFileStart(kFileName, table);
+        overwriteFileStart((folders.highScores / kFileName).string(), table);
         return true;
     });
 }

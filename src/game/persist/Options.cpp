@@ -31,7 +31,7 @@ bool Game::LoadGameOptions() {
     return trapErrors(platform.messages, "Game - LoadGameOptions - ", [&] {
         SoundEffects = -1;
         Music = -1;
-        const std::optional<std::string> bytes = readDataFile(kFileName);
+        const std::optional<std::string> bytes = readDataFile((folders.options / kFileName).string());
         if (bytes) {
             SoundEffects = readInteger(*bytes, 0, SoundEffects);
             Music = readInteger(*bytes, 2, Music);
@@ -45,7 +45,7 @@ bool Game::SaveGameOptions() {
         std::string block;
         appendInteger(block, SoundEffects);
         appendInteger(block, Music);
-        overwriteFileStart(kFileName, block);
+        overwriteFileStart((folders.options / kFileName).string(), block);
         return true;
     });
 }

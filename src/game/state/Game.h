@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/Random.h"
+#include "game/state/GameFolders.h"
 #include "game/state/LevelCodes.h"
 #include "game/state/PlayerInput.h"
 #include "game/state/Records.h"
@@ -205,6 +206,9 @@ public:
     int16_t EndDelay = 0;
 
     Random Rng;
+
+    // Where the level files and the two saved files are; set before Initialize.
+    GameFolders folders;
 
     // The surface kind under the character, found by the horizontal control and used by the motion.
     int16_t surfaceUnderChar = kNoPlatform;

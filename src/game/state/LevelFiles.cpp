@@ -30,7 +30,7 @@ bool isItem(uint8_t code) { return code >= 10 && code <= 16; }
 
 bool Game::LoadLevels() {
     return trapErrors(platform.messages, "Game - LoadLevels - ", [&] {
-        TextFile levels("Levels.txt");
+        TextFile levels((folders.levels / "Levels.txt").string());
         // The row starts at 29 so that the opening separator is accepted like a closing one.
         int level = -1;
         int row = kGridRows - 1;
@@ -69,7 +69,7 @@ bool Game::LoadLevels() {
         if (level < 1) fault("No levels loaded.");
         LevelCount = static_cast<int16_t>(level);
 
-        TextFile names("LevelNames.txt");
+        TextFile names((folders.levels / "LevelNames.txt").string());
         for (int i = 0; i < LevelCount; ++i) LevelNames[i] = names.readLine();
         return true;
     });

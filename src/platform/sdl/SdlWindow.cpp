@@ -112,6 +112,14 @@ void SdlWindow::setCaption(const std::string& caption) {
     if (window_) SDL_SetWindowTitle(window_, caption.c_str());
 }
 
+void SdlWindow::setIcon(const std::string& bitmapPath) {
+    if (!window_) return;
+    SDL_Surface* icon = SDL_LoadBMP(bitmapPath.c_str());
+    if (!icon) return;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+}
+
 void SdlWindow::setKeyDownHandler(std::function<void(int)> handler) { keyDown_ = std::move(handler); }
 
 bool SdlWindow::closeRequested() const { return closed_ || endSignalled != 0; }

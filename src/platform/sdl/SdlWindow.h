@@ -28,6 +28,9 @@ public:
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     void setCaption(const std::string& caption) override;
+    // The picture beside the caption and in the task bar, from a bitmap file with an alpha
+    // channel; a missing or broken file leaves the desktop's own.
+    void setIcon(const std::string& bitmapPath);
     void setKeyDownHandler(std::function<void(int virtualKey)> handler) override;
     void pumpMessages() override;
     bool closeRequested() const override;

@@ -60,7 +60,8 @@ public:
     // The keys of a way on `level` from `body`, with the items of `gone` taken before, to the
     // item of `targets` that it reaches soonest; empty when none can be reached. Dovi, when
     // not a target, is kept clear of: touching him would end the game.
-    std::vector<uint8_t> wayToNearest(int level, const Body& body, const ItemSet& gone, const ItemSet& targets);
+    std::vector<uint8_t> wayToNearest(int level, const Body& body, const ItemSet& gone,
+                                      const ItemSet& targets);
 
     // The folder the checker's game started up in: the program's pictures and sounds, and
     // the level files being checked.

@@ -79,9 +79,12 @@ WholeGame playWholeGame(LevelChecker& checker, uint64_t seed) {
 
         ItemSet gone, crystals, dovi;
         for (int k = 0; k < g.ItemCount; ++k) {
-            if (taken(g.Items[k])) gone.set(k);
-            else if (g.Items[k].Kind == kCrystal) crystals.set(k);
-            else if (g.Items[k].Kind == kDovi) dovi.set(k);
+            if (taken(g.Items[k]))
+                gone.set(k);
+            else if (g.Items[k].Kind == kCrystal)
+                crystals.set(k);
+            else if (g.Items[k].Kind == kDovi)
+                dovi.set(k);
         }
         // Every crystal first, for the score, then Dovi.
         const ItemSet targets = crystals.any() ? crystals : dovi;

@@ -1,9 +1,12 @@
 // vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]
+// vorn-levelcheck [Levels.txt] --replay FILE
 //
 // Proves that every crystal of every level, and Dovi on the level that holds him, can be
 // touched from the start with the game's own movement code. Prints what it proved per level
 // and exits with 1 when an item cannot be reached (2 when it could not check at all). With
 // --keys it writes, for every item reached, the keys that reach it in vorn-sim's input form.
+// With --replay it plays the whole game on those ways instead, from the first crystal of level
+// 1 to Dovi, and keeps it as a replay.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,11 +16,15 @@
 #include <vector>
 
 #include "LevelChecker.h"
-#include "app/GamePaths.h"
 #include "Mover.h"
+#include "WholeGame.h"
+#include "app/GamePaths.h"
+#include "game/replay/ReplayFormat.h"
 
 namespace fs = std::filesystem;
 using namespace vorn::levelcheck;
+using vorn::encodeReplay;
+using vorn::Replay;
 
 namespace {
 
@@ -32,7 +39,8 @@ fs::path dataFolder() {
 
 int usage(const std::string& why) {
     std::cerr << "vorn-levelcheck: " << why
-              << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]\n";
+              << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]\n"
+                 "       vorn-levelcheck [Levels.txt] --replay FILE\n";
     return 2;
 }
 
@@ -61,19 +69,41 @@ std::string thousands(long frames) {
     return text;
 }
 
+// Plays the whole game on the checker's ways and keeps its replay.
+int writeWholeGame(LevelChecker& checker, const fs::path& file) {
+    const WholeGame game = playWholeGame(checker, 1);
+    const Replay& r = game.replay;
+    if (!game.error.empty()) {
+        std::cerr << "vorn-levelcheck: the whole game did not reach its end: " << game.error << "\n";
+        return 1;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << encodeReplay(r);
+    out.close();
+    if (!out) {
+        std::cerr << "vorn-levelcheck: cannot write " << file.string() << "\n";
+        return 2;
+    }
+    std::printf("won on level %d with score %d and health %d after %u frames (%zu key runs, %zu commands)\n",
+                r.level, r.score, r.health, r.frames, r.keys.size(), r.commands.size());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     fs::path levels = dataFolder() / "Levels.txt";
-    fs::path keysDir;
+    fs::path keysDir, replayFile;
     std::set<int> only;  // empty: every level
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--level" || arg == "--keys") {
+        if (arg == "--level" || arg == "--keys" || arg == "--replay") {
             if (i + 1 >= argc) return usage(arg + " needs a value");
             const std::string value = argv[++i];
             if (arg == "--keys") {
                 keysDir = value;
+            } else if (arg == "--replay") {
+                replayFile = value;
             } else {
                 try {
                     only.insert(std::stoi(value));
@@ -98,6 +128,7 @@ int main(int argc, char** argv) {
     for (int level : only)
         if (level < 1 || level > checker.levelCount())
             return usage("there is no level " + std::to_string(level));
+    if (!replayFile.empty()) return writeWholeGame(checker, replayFile);
 
     int unreachable = 0, crystals = 0;
     double seconds = 0;

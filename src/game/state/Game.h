@@ -218,6 +218,8 @@ public:
     uint32_t framesPlayed = 0;
     // Listens to or answers the player's keys and name (a replay); none for plain play.
     PlayerInput* playerInput = nullptr;
+    // "Replay" shows in a corner of the play screen while a kept game is played back.
+    bool replayMarker = false;
 
 private:
     VBGE& graphics();  // the engine is created on first use

@@ -4,9 +4,10 @@
 # target and exits non-zero when any target crashed or broke a property.
 #
 # Each target first runs its seeds and regression inputs, then fuzzes from them and from the
-# corpus it has grown in build/fuzz/corpus/NAME, with tests/fuzz/NAME/dictionary when there is one. Inputs that crash are kept in
-# build/fuzz/crashes/NAME (emptied when the target starts); once the fault is mended, copy them
-# to tests/fuzz/NAME/regressions. The whole log of a run is build/fuzz/logs/NAME.log.
+# corpus it has grown in build/fuzz/corpus/NAME, with tests/fuzz/NAME/dictionary when there is
+# one. Inputs that crash are kept in build/fuzz/crashes/NAME (emptied when the target starts);
+# once the fault is mended, copy them to tests/fuzz/NAME/regressions. The whole log of a run is
+# build/fuzz/logs/NAME.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,8 +28,8 @@ if ! { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPIL
 fi
 
 # The targets write only into temporary folders, all of them inside this one. It is on tmpfs
-# when there is one: the game flushes every file it saves to the disk, which would make the
-# runs a hundred times slower there.
+# when there is one: the game flushes every file it saves to the disk, which makes the runs of
+# the two .dat targets some forty times slower there.
 parent=${TMPDIR:-/tmp}
 [ -d /dev/shm ] && [ -w /dev/shm ] && parent=/dev/shm
 scratch=$(mktemp -d "$parent/vorn-fuzz.XXXXXX")
@@ -53,7 +54,6 @@ while read -r name; do
   [ -d "$root/tests/fuzz/$name/regressions" ] && inputs+=("$root/tests/fuzz/$name/regressions")
 
   # The stored inputs first, each on its own: one that crashes is a fault come back.
-  replayed=0
   replay_failed=0
   files=()
   while IFS= read -r -d '' f; do files+=("$f"); done < <(find "${inputs[@]}" -type f -print0)
@@ -83,7 +83,9 @@ while read -r name; do
     # What went wrong, from the first crashing input, run again on its own.
     first=$(find "$crashes" -type f | head -n 1)
     if [ -n "$first" ]; then
-      reason=$("$program" -artifact_prefix="$scratch/" "$first" 2>&1 | grep -m 1 -E 'property broken|exception escaped|ERROR: [A-Za-z]+Sanitizer|runtime error|ERROR: libFuzzer' || true)
+      reason=$("$program" -artifact_prefix="$scratch/" "$first" 2>&1 |
+        grep -m 1 -E 'property broken|exception escaped|ERROR: [A-Za-z]+Sanitizer|runtime error|ERROR: libFuzzer' ||
+        true)
       echo "  $first: $reason" >&2
     fi
   fi

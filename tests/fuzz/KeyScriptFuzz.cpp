@@ -12,9 +12,6 @@ namespace vorn::fuzz {
 
 namespace {
 
-constexpr const char* kKeyNames[] = {"Left",  "Right",  "Up",     "Down", "Space",
-                                     "LCtrl", "LShift", "RShift", "RCtrl"};
-
 // The lines as std::getline gives them, a final CR dropped.
 std::vector<std::string> linesOf(std::string_view input) {
     std::vector<std::string> lines;
@@ -38,8 +35,8 @@ std::vector<std::string> wordsOf(const std::string& line) {
 }
 
 std::string nameOf(int code) {
-    for (const char* name : kKeyNames)
-        if (sim::keyCode(name) == code) return name;
+    for (const sim::KeyName& key : sim::kKeyNames)
+        if (key.code == code) return key.name;
     throw PropertyFailure("a key the simulator does not know: " + std::to_string(code));
 }
 

@@ -144,6 +144,10 @@ int main(int argc, char** argv) {
     for (int level : only)
         if (level < 1 || level > checker.levelCount())
             return usage("there is no level " + std::to_string(level));
+    if (checker.levelCount() < 5)
+        std::printf(
+            "a set of %d level%s, fewer than five: the game plays it, each level in a scenery of its own\n",
+            checker.levelCount(), checker.levelCount() == 1 ? "" : "s");
     const auto began = std::chrono::steady_clock::now();
     std::unique_ptr<Difficulty> difficulty;
     std::vector<LevelDifficulty> rows;

@@ -73,9 +73,13 @@ LevelDifficulty Difficulty::measure(const LevelReport& report) {
         ++row.routes;
         frames += static_cast<long>(item.keys.size());
         longest = std::max(longest, static_cast<long>(item.keys.size()));
-        for (int seed = 1; seed <= seeds_; ++seed) {
+        // Every way on seeds of its own: the ways of a level share much of their path, so on
+        // shared seeds one seed whose bombs happen to fall there would hit them all together.
+        for (int s = 1; s <= seeds_; ++s) {
             ++played;
-            hit += hitOnTheWay(static_cast<uint64_t>(seed), report.level, static_cast<int>(k), item.keys);
+            const uint64_t seed =
+                static_cast<uint64_t>(k) * static_cast<uint64_t>(seeds_) + static_cast<uint64_t>(s);
+            hit += hitOnTheWay(seed, report.level, static_cast<int>(k), item.keys);
         }
     }
     if (row.routes > 0) {

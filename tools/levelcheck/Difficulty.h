@@ -1,6 +1,6 @@
 // How hard each level of a set plays. The checker's way to every item is played back through
-// the whole frame step with the bombs on, once per seed, to see how often a player who takes it
-// gets hit; the ways' lengths say how long the level keeps a player busy; and random-key soak
+// the whole frame step with the bombs on, on several seeds, to see how often a player who takes
+// it gets hit; the ways' lengths say how long the level keeps a player busy; and random-key soak
 // runs say how long a player who does not know the level lasts there.
 //
 //   Difficulty difficulty(folder, 8);
@@ -37,8 +37,9 @@ struct LevelDifficulty {
 
 class Difficulty {
 public:
-    // Plays the levels of `folder`, which holds the level files, pictures and sounds, on seeds
-    // 1 to `seeds`.
+    // Plays the levels of `folder`, which holds the level files, pictures and sounds: the way
+    // to item k on seeds k * `seeds` + 1 to k * `seeds` + `seeds`, the soak runs on seeds 1 to
+    // `seeds`.
     Difficulty(const std::filesystem::path& folder, int seeds);
 
     bool ready() const { return ready_; }

@@ -106,16 +106,27 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroug
         ASSERT_TRUE(start());
         const int ways = game->CrystalCount + (level == 50);
         int played = 0;
+        size_t longest = 0, toDovi = 0;
         for (int item = 0; item < kMaxItems; ++item) {
             char name[40];
             std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
             if (!fs::exists(keys.file(name))) continue;
+            const std::string held = keys.read(name);
+            const size_t frames = static_cast<size_t>(std::count(held.begin(), held.end(), '\n'));
+            if (game->Items[item].Kind == 16) toDovi = frames;
+            longest = std::max(longest, frames);
             ASSERT_TRUE(start());
             if (game->Items[item].Kind != 13 && game->Items[item].Kind != 16) continue;
             EXPECT_TRUE(playBack(*game, host, item, keys.file(name))) << name;
             ++played;
         }
         EXPECT_EQ(played, ways) << "every crystal and Dovi had a way";
+        // The finale: Dovi waits at the end of the level's longest way, twenty seconds of play
+        // (667 frames of 30 ms) from the start at least.
+        if (level == 50) {
+            EXPECT_GE(toDovi, 667u);
+            EXPECT_EQ(toDovi, longest);
+        }
     }
 }
 

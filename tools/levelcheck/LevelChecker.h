@@ -52,6 +52,8 @@ public:
     bool ready() const { return ready_; }
     const std::string& error() const { return error_; }
     int levelCount() const;
+    // The folder the game started in: the level files, pictures and sounds it read.
+    const std::filesystem::path& folder() const { return folder_; }
 
     LevelReport check(int level);
 

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
+# With --fuzz it also brings what scripts/fuzz.sh needs: clang, its runtime libraries (libFuzzer
+# and the sanitizers) and llvm-symbolizer for readable stack traces; the other builds use gcc and
+# do without them.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
@@ -9,6 +12,12 @@ packages=(
   xvfb xdotool imagemagick x11-utils openbox
   dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
 )
+for arg in "$@"; do
+  case "$arg" in
+    --fuzz) packages+=(clang libclang-rt-dev llvm) ;;
+    *) echo "usage: $0 [--fuzz]" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

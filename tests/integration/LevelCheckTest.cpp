@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -39,7 +40,7 @@ std::pair<int, std::string> runChecker(const std::string& arguments) {
 // Under the sanitizers every frame costs some twenty times more; there a sample of levels,
 // one for each kind of climb (thin steps, springs, ice, extra speed, Dovi's), stands for the set.
 #if defined(__SANITIZE_ADDRESS__)
-const std::vector<int> kCheckedLevels = {3, 13, 22, 43, 50};
+const std::vector<int> kCheckedLevels = {4, 11, 24, 42, 50};
 #else
 const std::vector<int> kCheckedLevels = [] {
     std::vector<int> all;
@@ -105,21 +106,33 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroug
         ASSERT_TRUE(start());
         const int ways = game->CrystalCount + (level == 50);
         int played = 0;
+        size_t longest = 0, toDovi = 0;
         for (int item = 0; item < kMaxItems; ++item) {
             char name[40];
             std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
             if (!fs::exists(keys.file(name))) continue;
+            const std::string held = keys.read(name);
+            const size_t frames = static_cast<size_t>(std::count(held.begin(), held.end(), '\n'));
+            if (game->Items[item].Kind == 16) toDovi = frames;
+            longest = std::max(longest, frames);
             ASSERT_TRUE(start());
             if (game->Items[item].Kind != 13 && game->Items[item].Kind != 16) continue;
             EXPECT_TRUE(playBack(*game, host, item, keys.file(name))) << name;
             ++played;
         }
         EXPECT_EQ(played, ways) << "every crystal and Dovi had a way";
+        // The finale: Dovi waits at the end of the level's longest way, twenty seconds of play
+        // (667 frames of 30 ms) from the start at least.
+        if (level == 50) {
+            EXPECT_GE(toDovi, 667u);
+            EXPECT_EQ(toDovi, longest);
+        }
     }
 }
 
 // The checker must say so when a level cannot be finished: a crystal high in an empty corner,
-// and Dovi on a pillar out of reach of every jump.
+// and Dovi on a pillar out of reach of every jump. The game plays a set of three levels, and
+// the checker says what that means; a file written with bare LF gets a plain word about it.
 TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
     test::DataDir dir(true);
     auto level = [](std::vector<std::pair<int, std::string>> cells) {
@@ -129,17 +142,96 @@ TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
         for (const auto& [row, text] : cells) rows.rows[row].replace(0, text.size(), text);
         return rows;
     };
-    // The game shares its five sceneries out over the levels, so it needs five at least.
-    dir.write("Levels.txt",
-              test::levelsText({level({}), level({{4, "$"}}),
-                                level({{12, "          C"}, {13, "          G"}}), level({}), level({})}));
+    const std::vector<test::LevelRows> levels = {level({}), level({{4, "$"}}),
+                                                 level({{12, "          C"}, {13, "          G"}})};
+    dir.write("Levels.txt", test::levelsText(levels));
     const auto [status, out] = runChecker(dir.file("Levels.txt").string());
     EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("a set of 3 levels, fewer than five: the game plays it"), std::string::npos) << out;
     EXPECT_NE(out.find("level  1 'Level 1': 1/1 crystals reachable"), std::string::npos) << out;
     EXPECT_NE(out.find("level  2 'Level 2': 1/2 crystals reachable"), std::string::npos) << out;
     EXPECT_NE(out.find("unreachable: crystal at row 4, column 0"), std::string::npos) << out;
     EXPECT_NE(out.find("level  3 'Level 3': 1/1 crystals, not Dovi, reachable"), std::string::npos) << out;
     EXPECT_NE(out.find("unreachable: Dovi at row 12, column 10"), std::string::npos) << out;
+
+    dir.write("Levels.txt", test::levelsText(levels, "\n"));
+    const auto [lfStatus, lfOut] = runChecker(dir.file("Levels.txt").string());
+    EXPECT_EQ(lfStatus, 2) << lfOut;
+    EXPECT_NE(lfOut.find("Levels.txt: line ends must be CR LF (this file uses LF)"), std::string::npos)
+        << lfOut;
+}
+
+// The report on a set of our own: thirteen levels, so that the last has eight bombs, more than
+// health can take. On the first an invulnerability beside the start covers the slow run over
+// thin platforms to the far crystal; on the last nothing does, and bombs meet the character on
+// the way. The ways' lengths are the lengths of the key files the checker writes.
+TEST(LevelChecker, ReportsHowHardEachLevelPlays) {
+    test::DataDir dir(true);
+    test::LevelRows run;
+    run.rows[29] = std::string(16, 'S');
+    run.rows[28].replace(11, 1, "$");
+    test::LevelRows covered = run;
+    covered.rows[28].replace(1, 1, "!");
+    std::vector<test::LevelRows> levels(13, run);
+    levels[0] = covered;
+    dir.write("Levels.txt", test::levelsText(levels));
+    const auto [status, out] =
+        runChecker(dir.file("Levels.txt").string() + " --level 1 --level 13 --report --seeds 3 --keys " +
+                   dir.path().string() + " --csv " + dir.file("d.csv").string() + " --png " +
+                   dir.file("d.png").string());
+    ASSERT_EQ(status, 0) << out;
+
+    std::istringstream csv(dir.read("d.csv"));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line,
+              "level,name,theme,bombs,crystals,routes,routes_hit_percent,mean_route_seconds,"
+              "longest_route_seconds,soak_survival_percent");
+    struct Row {
+        int level, theme, bombs, crystals, routes;
+        double hit, mean, longest, survival;
+    };
+    std::vector<Row> rows;
+    while (std::getline(csv, line)) {
+        Row r{};
+        char name[32];
+        ASSERT_EQ(
+            std::sscanf(line.c_str(), "%d,\"%31[^\"]\",%d,%d,%d,%d,%lf,%lf,%lf,%lf", &r.level, name, &r.theme,
+                        &r.bombs, &r.crystals, &r.routes, &r.hit, &r.mean, &r.longest, &r.survival),
+            10)
+            << line;
+        rows.push_back(r);
+    }
+    ASSERT_EQ(rows.size(), 2u);
+    auto seconds = [&](int level, int item) {
+        char name[40];
+        std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
+        const std::string keys = dir.read(name);
+        return 0.03 * static_cast<double>(std::count(keys.begin(), keys.end(), '\n'));
+    };
+    const Row& first = rows[0];
+    const Row& last = rows[1];
+    EXPECT_EQ(first.level, 1);
+    EXPECT_EQ(first.theme, 1);
+    EXPECT_EQ(first.bombs, 2);
+    EXPECT_EQ(first.crystals, 1);
+    EXPECT_EQ(first.routes, 2);
+    EXPECT_EQ(first.hit, 0.0);
+    EXPECT_NEAR(first.mean, (seconds(1, 0) + seconds(1, 1)) / 2, 0.006);
+    EXPECT_NEAR(first.longest, std::max(seconds(1, 0), seconds(1, 1)), 0.006);
+    EXPECT_EQ(first.survival, 100.0) << "two bombs cannot take seven health points";
+
+    EXPECT_EQ(last.level, 13);
+    EXPECT_EQ(last.theme, 7) << "thirteen levels share the sceneries out two by two";
+    EXPECT_EQ(last.bombs, 8);
+    EXPECT_EQ(last.routes, 1);
+    EXPECT_GT(last.hit, 0.0);
+    EXPECT_NEAR(last.mean, seconds(13, 0), 0.006);
+    EXPECT_GT(last.mean, 7.0) << "a run over thin platforms is slow";
+    EXPECT_LT(last.survival, 100.0);
+
+    const std::string png = dir.read("d.png");
+    EXPECT_TRUE(png.starts_with("\x89PNG")) << "no picture";
 }
 
 }  // namespace

@@ -126,6 +126,10 @@ TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
         {levelsText({laterBadCharacter}), kNames, "Invalid level character: g"},
         {lowerX, kNames, "Invalid level character: X"},
         {blankLevels(2) + grid(1, "  G  ?          "), kNames, "Invalid level character: ?"},
+        // A control character would not show, and a NUL would end the message: their codes show.
+        {blankLevels(2) + grid(1, std::string("  G\0            ", 16)), kNames,
+         "Invalid level character: (code 0)"},
+        {blankLevels(2) + grid(1, "\t               "), kNames, "Invalid level character: (code 9)"},
         {grid(1) + blankLevels(1), kNames, "Grid line before the first new level line."},
         {blankLevels(51), kNames, "More than 50 levels."},
         {blankLevels(50) + grid(1), kNames, "More than 50 levels."},
@@ -137,7 +141,31 @@ TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
         {blankLevels(1), std::nullopt, "File not found"},
     };
     for (const Case& c : cases) EXPECT_EQ(load(c.levels, c.names), "Game - LoadLevels - " + c.message);
-    EXPECT_EQ(game->LevelCount, 1) << "what was read before the names stays read";
+}
+
+TEST_F(LevelFilesTest, AFailedLoadLeavesTheLevelsLoadedBefore) {
+    LevelRows first;
+    first.rows[4] = "  BB   $        ";
+    ASSERT_EQ(load(levelsText({first, LevelRows{}}), "Green Start\r\nBlue Hills\r\n"), "");
+
+    // Levels that read, names that run out; then a grid that breaks in its second level.
+    LevelRows other, broken;
+    other.rows[4] = "SSSSSSSSSSSSSSSS";
+    broken.rows[9] = "       ?        ";
+    dir.write("Levels.txt", levelsText({other, other, other}));
+    dir.write("LevelNames.txt", "Only one\r\n");
+    EXPECT_FALSE(game->LoadLevels());
+    dir.write("Levels.txt", levelsText({other, broken}));
+    EXPECT_FALSE(game->LoadLevels());
+    EXPECT_EQ(headless.messages.shown,
+              (std::vector<std::string>{"Game - LoadLevels - Input past end of file",
+                                        "Game - LoadLevels - Invalid level character: ?"}));
+    EXPECT_EQ(game->LevelCount, 2);
+    EXPECT_EQ(game->LevelGrid[4][2][0], 3);
+    EXPECT_EQ(game->LevelGrid[4][0][0], kEmptyCell);
+    EXPECT_EQ(game->LevelGrid[4][0][1], kEmptyCell);
+    EXPECT_EQ(game->LevelNames[0], "Green Start");
+    EXPECT_EQ(game->LevelNames[1], "Blue Hills");
 }
 
 }  // namespace

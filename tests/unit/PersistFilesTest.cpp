@@ -184,5 +184,35 @@ TEST_F(Files, AReadOnlyFolderGivesEachSaveItsMessageAndLeavesTheFiles) {
     EXPECT_EQ(dir.read("Options.dat"), std::string(4, '\0'));
 }
 
+// Again as an ordinary user, who may not read a file the superuser would.
+TEST_F(Files, AFileThatCannotBeReadGivesItsMessageAndKeepsWhatWasLoaded) {
+    dir.write("HighScores.dat", defaultTable());
+    dir.write("Options.dat", std::string(4, '\0'));
+    chmod(dir.file("HighScores.dat").c_str(), 0);
+    chmod(dir.file("Options.dat").c_str(), 0);
+    chmod(dir.path().c_str(), 0755);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+        HeadlessPlatform h;
+        h.messages.echoToStderr = false;
+        Game g(h.platform());
+        g.abandonWithoutSaving();
+        g.HighScores[3] = HighScoreEntry{"Kept" + std::string(16, ' '), 77};
+        g.SoundEffects = 0, g.Music = 5;
+        if (g.LoadHighScores() || g.LoadGameOptions()) _exit(1);
+        if (g.HighScores[3].Name != "Kept" + std::string(16, ' ') || g.HighScores[3].Score != 77) _exit(2);
+        if (g.SoundEffects != 0 || g.Music != 5) _exit(3);
+        _exit(h.messages.shown == std::vector<std::string>{"Game - LoadHighScores - Permission denied",
+                                                           "Game - LoadGameOptions - Permission denied"}
+                  ? 0
+                  : 4);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 }  // namespace
 }  // namespace vorn::test

@@ -30,6 +30,14 @@ TEST(SimulatorScript, UnknownWordsAreRejectedWithTheirLine) {
         EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("left"), std::string::npos) << e.what();
     }
+    // A control character shows as its code: a NUL would cut the message short.
+    std::istringstream control(std::string("Up\nR\0ght\x7F Left\n", 15));
+    try {
+        sim::parseKeyScript(control);
+        FAIL() << "a word with control characters was accepted";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_EQ(std::string(e.what()), "line 2: unknown key 'R\\x00ght\\x7F'");
+    }
 }
 
 TEST(SimulatorScript, ArgumentsHaveDefaultsAndAreChecked) {

@@ -33,6 +33,16 @@ private:
     fs::path previous_;
 };
 
+// The game ends a line at CR LF (or a lone CR) only; a file written with bare LF reads as one
+// long line, which the game can only call a wrong line length.
+bool usesBareLineFeeds(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    char previous = 0;
+    for (char c; in.get(c); previous = c)
+        if (c == '\n' && previous != '\r') return true;
+    return false;
+}
+
 fs::path makeFolder() {
     std::string pattern = (fs::temp_directory_path() / "vorn-levelcheck-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder to start the game in");
@@ -80,6 +90,11 @@ bool LevelReport::finishable() const {
 
 LevelChecker::LevelChecker(const fs::path& levelsFile, const fs::path& namesFile, const fs::path& programDir)
     : host_(std::make_unique<HeadlessPlatform>()) {
+    for (const fs::path& file : {levelsFile, namesFile})
+        if (fs::exists(file) && usesBareLineFeeds(file)) {
+            error_ = file.string() + ": line ends must be CR LF (this file uses LF)";
+            return;
+        }
     try {
         folder_ = makeFolder();
         for (const auto& entry : fs::directory_iterator(programDir)) {

@@ -54,6 +54,8 @@ public:
     bool ready() const { return ready_; }
     const std::string& error() const { return error_; }
     int levelCount() const;
+    // The folder the game started in: the level files, pictures and sounds it read.
+    const std::filesystem::path& folder() const { return folder_; }
 
     LevelReport check(int level);
 
@@ -62,10 +64,6 @@ public:
     // not a target, is kept clear of: touching him would end the game.
     std::vector<uint8_t> wayToNearest(int level, const Body& body, const ItemSet& gone,
                                       const ItemSet& targets);
-
-    // The folder the checker's game started up in: the program's pictures and sounds, and
-    // the level files being checked.
-    const std::filesystem::path& folder() const { return folder_; }
 
 private:
     std::filesystem::path folder_;

@@ -1,20 +1,26 @@
-// vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]
+// vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR] [--report [--seeds N] [--csv FILE] [--png FILE]]
 // vorn-levelcheck [Levels.txt] --replay FILE
 //
 // Proves that every crystal of every level, and Dovi on the level that holds him, can be
 // touched from the start with the game's own movement code. Prints what it proved per level
 // and exits with 1 when an item cannot be reached (2 when it could not check at all). With
 // --keys it writes, for every item reached, the keys that reach it in vorn-sim's input form.
+// With --report it also measures how hard each level plays (Difficulty.h) and writes the table
+// as CSV and its curves as a PNG.
 // With --replay it plays the whole game on those ways instead, from the first crystal of level
 // 1 to Dovi, and keeps it as a replay.
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "Difficulty.h"
+#include "DifficultyChart.h"
 #include "LevelChecker.h"
 #include "Mover.h"
 #include "WholeGame.h"
@@ -39,7 +45,8 @@ fs::path dataFolder() {
 
 int usage(const std::string& why) {
     std::cerr << "vorn-levelcheck: " << why
-              << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]\n"
+              << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]"
+                 " [--report [--seeds N] [--csv FILE] [--png FILE]]\n"
                  "       vorn-levelcheck [Levels.txt] --replay FILE\n";
     return 2;
 }
@@ -89,15 +96,56 @@ int writeWholeGame(LevelChecker& checker, const fs::path& file) {
     return 0;
 }
 
+struct ReportOptions {
+    bool wanted = false;
+    int seeds = 8;
+    fs::path csv = "difficulty.csv", png = "difficulty.png";
+};
+
+// Writes the difficulty table and its chart; false when a file cannot be written.
+bool writeReport(const ReportOptions& options, const std::vector<LevelDifficulty>& rows,
+                 const fs::path& levels, double seconds) {
+    writeTable(std::cout, rows);
+    std::ofstream csv(options.csv, std::ios::binary);
+    writeCsv(csv, rows);
+    csv.close();
+    const std::string title = "Difficulty of " + levels.filename().string() + ": " +
+                              std::to_string(rows.size()) + " levels, " + std::to_string(options.seeds) +
+                              " seeds a route and a soak";
+    const bool drawn = drawDifficultyChart(options.png, rows, title);
+    if (!csv) std::cerr << "vorn-levelcheck: cannot write " << options.csv << "\n";
+    if (!drawn) std::cerr << "vorn-levelcheck: cannot write " << options.png << "\n";
+    std::printf("report: %s and %s written, %.1f s\n", options.csv.c_str(), options.png.c_str(), seconds);
+    return csv && drawn;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     fs::path levels = dataFolder() / "Levels.txt";
     fs::path keysDir, replayFile;
     std::set<int> only;  // empty: every level
+    ReportOptions report;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--level" || arg == "--keys" || arg == "--replay") {
+        if (arg == "--report") {
+            report.wanted = true;
+        } else if (arg == "--seeds" || arg == "--csv" || arg == "--png") {
+            if (i + 1 >= argc) return usage(arg + " needs a value");
+            const std::string value = argv[++i];
+            if (arg == "--csv") {
+                report.csv = value;
+            } else if (arg == "--png") {
+                report.png = value;
+            } else {
+                try {
+                    report.seeds = std::stoi(value);
+                } catch (const std::exception&) {
+                    report.seeds = 0;
+                }
+                if (report.seeds < 1) return usage("--seeds needs a whole number above 0");
+            }
+        } else if (arg == "--level" || arg == "--keys" || arg == "--replay") {
             if (i + 1 >= argc) return usage(arg + " needs a value");
             const std::string value = argv[++i];
             if (arg == "--keys") {
@@ -129,6 +177,20 @@ int main(int argc, char** argv) {
         if (level < 1 || level > checker.levelCount())
             return usage("there is no level " + std::to_string(level));
     if (!replayFile.empty()) return writeWholeGame(checker, replayFile);
+    if (checker.levelCount() < 5)
+        std::printf(
+            "a set of %d level%s, fewer than five: the game plays it, each level in a scenery of its own\n",
+            checker.levelCount(), checker.levelCount() == 1 ? "" : "s");
+    const auto began = std::chrono::steady_clock::now();
+    std::unique_ptr<Difficulty> difficulty;
+    std::vector<LevelDifficulty> rows;
+    if (report.wanted) {
+        difficulty = std::make_unique<Difficulty>(checker.folder(), report.seeds);
+        if (!difficulty->ready()) {
+            std::cerr << "vorn-levelcheck: " << difficulty->error() << "\n";
+            return 2;
+        }
+    }
 
     int unreachable = 0, crystals = 0;
     double seconds = 0;
@@ -166,8 +228,13 @@ int main(int argc, char** argv) {
                 writeKeys(keysDir / name, item.keys);
             }
         }
+        if (difficulty) rows.push_back(difficulty->measure(r));
         std::fflush(stdout);
     }
+    if (difficulty &&
+        !writeReport(report, rows, levels,
+                     std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count()))
+        return 2;
     if (unreachable)
         std::printf("%d item%s cannot be reached\n", unreachable, unreachable == 1 ? "" : "s");
     else

@@ -67,6 +67,23 @@ void putArray(std::string& out, Fields&&... fields) {
     out += ']';
 }
 
+// A word for a message: control characters as \xNN, so that none cuts the message short or
+// hides in it.
+std::string shownWord(const std::string& word) {
+    std::string shown;
+    for (char c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += c;
+            continue;
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "\\x%02X", byte);
+        shown += code;
+    }
+    return shown;
+}
+
 }  // namespace
 
 std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds,
@@ -245,8 +262,8 @@ KeyScript parseKeyScript(std::istream& in) {
         for (std::string word; words >> word;) {
             int code = keyCode(word);
             if (code < 0)
-                throw std::invalid_argument("line " + std::to_string(number) + ": unknown key '" + word +
-                                            "'");
+                throw std::invalid_argument("line " + std::to_string(number) + ": unknown key '" +
+                                            shownWord(word) + "'");
             keys.push_back(code);
         }
         script.frames.push_back(std::move(keys));

@@ -29,13 +29,11 @@ void appendInteger(std::string& out, int16_t value) {
 
 bool Game::LoadGameOptions() {
     return trapErrors(platform.messages, "Game - LoadGameOptions - ", [&] {
-        SoundEffects = -1;
-        Music = -1;
-        const std::optional<std::string> bytes = readDataFile((folders.options / kFileName).string());
-        if (bytes) {
-            SoundEffects = readInteger(*bytes, 0, SoundEffects);
-            Music = readInteger(*bytes, 2, Music);
-        }
+        // Read before anything changes, so that a file that cannot be read leaves the options as they were.
+        const std::string bytes =
+            readDataFile((folders.options / kFileName).string()).value_or(std::string());
+        SoundEffects = readInteger(bytes, 0, -1);
+        Music = readInteger(bytes, 2, -1);
         return true;
     });
 }

@@ -1,5 +1,9 @@
 // "Levels.txt" holds every level as 30 grid lines of 18 characters between separator lines of
-// 18 capital X; "LevelNames.txt" holds one name per level. Any fault stops the loading.
+// 18 capital X; "LevelNames.txt" holds one name per level. Any fault stops the loading and leaves
+// the levels loaded before as they were.
+#include <algorithm>
+#include <array>
+#include <memory>
 #include <string>
 
 #include "core/Error.h"
@@ -16,20 +20,37 @@ const std::string kSeparator(kLineLength, 'X');
 
 [[noreturn]] void fault(const std::string& description) { throw VornError(kErrNotInitialized, description); }
 
+// A control character would not show in the message (a NUL would even end it), so its code is
+// shown instead.
 uint8_t cellCode(char ch) {
     const int code = levelCode(ch);
-    if (code == kInvalidCellCode)
-        throw VornError(kErrUserBase, std::string("Invalid level character: ") + ch);
+    if (code == kInvalidCellCode) {
+        const auto byte = static_cast<unsigned char>(ch);
+        const bool control = byte < 0x20 || byte == 0x7F;
+        throw VornError(kErrUserBase,
+                        "Invalid level character: " +
+                            (control ? "(code " + std::to_string(byte) + ")" : std::string(1, ch)));
+    }
     return static_cast<uint8_t>(code);
 }
 
 bool isPlatform(uint8_t code) { return code < 5; }
 bool isItem(uint8_t code) { return code >= 10 && code <= 16; }
 
+// Both files are read into a copy that replaces the game's levels only when all went well.
+struct LevelSet {
+    uint8_t grid[kGridRows][kGridColumns][kMaxLevels];
+    std::array<std::string, kMaxLevels> names;
+};
+
 }  // namespace
 
 bool Game::LoadLevels() {
     return trapErrors(platform.messages, "Game - LoadLevels - ", [&] {
+        auto set = std::make_unique<LevelSet>();
+        std::copy_n(&LevelGrid[0][0][0], sizeof LevelGrid, &set->grid[0][0][0]);
+        set->names = LevelNames;
+
         TextFile levels((folders.levels / "Levels.txt").string());
         // The row starts at 29 so that the opening separator is accepted like a closing one.
         int level = -1;
@@ -57,7 +78,7 @@ bool Game::LoadLevels() {
                 const uint8_t code = cellCode(line[column + 1]);
                 // A 31st grid line is checked but has nowhere to go; its level fails at its separator.
                 if (row >= kGridRows) continue;
-                LevelGrid[row][column][level] = code;
+                set->grid[row][column][level] = code;
                 if (isPlatform(code) && ++platformCells > kMaxPlatforms)
                     fault("Level " + std::to_string(level + 1) + " has more than " +
                           std::to_string(kMaxPlatforms) + " platforms.");
@@ -67,10 +88,13 @@ bool Game::LoadLevels() {
             }
         }
         if (level < 1) fault("No levels loaded.");
-        LevelCount = static_cast<int16_t>(level);
 
         TextFile names((folders.levels / "LevelNames.txt").string());
-        for (int i = 0; i < LevelCount; ++i) LevelNames[i] = names.readLine();
+        for (int i = 0; i < level; ++i) set->names[i] = names.readLine();
+
+        LevelCount = static_cast<int16_t>(level);
+        std::copy_n(&set->grid[0][0][0], sizeof LevelGrid, &LevelGrid[0][0][0]);
+        LevelNames = std::move(set->names);
         return true;
     });
 }

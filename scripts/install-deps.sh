@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev libimgui-dev libcairo2-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev libimgui-dev libcairo2-dev zlib1g-dev
   fonts-comic-neue fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils openbox

@@ -23,6 +23,8 @@ constexpr Option kOptions[] = {
      [](CommandLine& c, const std::string&) { c.windowed = false; }},
     {"--levels", nullptr, "DIR", "play the level set in DIR (its Levels.txt and LevelNames.txt)",
      [](CommandLine& c, const std::string& dir) { c.levelSet = dir; }},
+    {"--replay", nullptr, "FILE", "watch a kept game (Esc ends it, P pauses, Tab held plays it fast)",
+     [](CommandLine& c, const std::string& file) { c.replay = file; }},
     {"--sandbox", nullptr, nullptr, "developer mode, as the word SANDBOX in any letter case",
      [](CommandLine& c, const std::string&) { c.developerMode = true; }},
     {"--help", "-h", nullptr, "print this help and exit",
@@ -43,6 +45,7 @@ const Option* findOption(std::string_view name) {
 constexpr const char* kKeys[][2] = {
     {"F1", "start a game (also restarts a running one)"},
     {"F2", "options (sound effects on or off)"},
+    {"F3", "on the title screen, watch the best game kept (else the last one)"},
     {"Esc", "back to the title screen (also from a pause); on the title screen, quit"},
     {"P", "pause; press again to go on (leaving the window pauses too)"},
     {"Left, Right", "run"},

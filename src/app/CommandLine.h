@@ -20,6 +20,7 @@ struct CommandLine {
     Action action = Action::Play;
     std::optional<bool> windowed;    // --windowed or --fullscreen, the last one given
     std::filesystem::path levelSet;  // --levels DIR
+    std::filesystem::path replay;    // --replay FILE
     bool developerMode = false;      // --sandbox, or the developer word
     std::string error;               // why the command line was turned away; empty when it was not
 };

@@ -5,13 +5,16 @@
 
 #include "app/Globals.h"
 #include "app/MainLoop.h"
+#include "app/ReplayKeeper.h"
+#include "app/ReplayViewer.h"
 #include "app/frmMain.h"
 #include "core/Error.h"
 #include "game/state/Game.h"
 
 namespace vorn {
 
-int Main(Platform& platform, const GamePaths& paths, bool developerMode) {
+int Main(Platform& platform, const GamePaths& paths, bool developerMode,
+         const std::filesystem::path& replay) {
     // The pictures and sounds are opened by their bare names from here on, and so is every
     // file that stays beside them.
     std::error_code ec;
@@ -28,13 +31,31 @@ int Main(Platform& platform, const GamePaths& paths, bool developerMode) {
     game->folders = paths.folders;
     globals.gGame = game.get();
 
+    // The replays are kept beside the high scores.
+    const std::filesystem::path replays = paths.shown(paths.folders.highScores) / "replays";
+    ReplayKeeper keeper(*game, replays);
+    ReplayViewer viewer(*game, platform.keyboard, platform.messages, replays);
+    globals.gReplayKeeper = &keeper;
+    globals.gReplayViewer = &viewer;
+
     // The failing operation has shown its own message; an immediate end saves nothing.
-    if (!game->Initialize(platform.window, globals.gDevMode) || !MainLoop(platform, globals).run()) {
+    if (!game->Initialize(platform.window, globals.gDevMode)) {
+        game->abandonWithoutSaving();
+        return kExitAtOnce;
+    }
+    // A replay asked for on the command line plays first; refused, the title screen shows.
+    if (!replay.empty()) viewer.watch(replay);
+    if (!MainLoop(platform, globals).run()) {
         game->abandonWithoutSaving();
         return kExitAtOnce;
     }
 
-    // The game writes the options and the high scores as it goes.
+    // A game still in play ends with the program. The options and the high scores are written
+    // once, here at the orderly end, when the Game goes.
+    viewer.stop();
+    keeper.gameEnded(GameEnd::Closed);
+    globals.gReplayKeeper = nullptr;
+    globals.gReplayViewer = nullptr;
     game.reset();
     globals.gGame = nullptr;
     form.Unload();

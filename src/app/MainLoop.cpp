@@ -1,5 +1,7 @@
 #include "app/MainLoop.h"
 
+#include "app/ReplayKeeper.h"
+#include "app/ReplayViewer.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -25,7 +27,15 @@ bool MainLoop::run() {
         if (platform_.window.closeRequested()) globals_.gExitRequested = true;
 
         if (!game.DrawFrame()) return false;
-        if (!game.DoFrame()) return false;
+        // A replay played fast steps several frames for one picture.
+        ReplayViewer* viewer = globals_.gReplayViewer;
+        const int frames = viewer ? viewer->framesThisPass() : 1;
+        for (int i = 0; i < frames; ++i) {
+            if (viewer) viewer->beforeFrame();
+            if (!game.DoFrame()) return false;
+            if (globals_.gReplayKeeper) globals_.gReplayKeeper->afterFrame();
+            if (viewer) viewer->afterFrame();
+        }
 
         globals_.gFrameEnd = static_cast<int32_t>(platform_.clock.milliseconds());
         if (const uint32_t rest = frameSleep(globals_.gFrameStart, globals_.gFrameEnd); rest > 0)

@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "app/ReplayKeeper.h"
+#include "app/ReplayViewer.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -15,28 +17,41 @@ void frmMain::Unload() { window_.setKeyDownHandler(nullptr); }
 
 void frmMain::Form_KeyDown(int KeyCode) {
     Game& game = *globals_.gGame;
+    ReplayKeeper* keeper = globals_.gReplayKeeper;
+    ReplayViewer* viewer = globals_.gReplayViewer;
+    // The developer's keys would change a replay's world under it.
+    const bool developer = globals_.gDevMode && !(viewer && viewer->watching());
     switch (KeyCode) {
         case vk::F1:
-            game.StartGame();
+            // A game of the player's own takes over from a replay, and is recorded.
+            if (viewer) viewer->stop();
+            if (keeper) keeper->gameStarting();
+            if (!game.StartGame() && keeper) keeper->gameDidNotStart();
             break;
         case vk::F2:
             game.ShowOptions();
             break;
+        case vk::F3:
+            if (!game.IsRunning() && viewer) viewer->watchBest();
+            break;
         case vk::Escape:
-            // Escape leaves a game first, and the program only from the title screen.
-            if (game.IsRunning())
+            // Escape leaves a game (or a replay) first, and the program only from the title screen.
+            if (game.IsRunning()) {
                 game.StopGame();
-            else
+                if (viewer) viewer->stop();
+                if (keeper) keeper->gameEnded(GameEnd::Left);
+            } else {
                 globals_.gExitRequested = true;
+            }
             break;
         case vk::F5:
-            if (globals_.gDevMode) game.StartNextLevel();
-            break;
         case vk::F6:
-            if (globals_.gDevMode) game.GotoLevel(100);
-            break;
         case vk::F7:
-            if (globals_.gDevMode) game.SetCharHealth(10);
+            if (!developer) break;
+            if (KeyCode == vk::F5) game.StartNextLevel();
+            if (KeyCode == vk::F6) game.GotoLevel(100);
+            if (KeyCode == vk::F7) game.SetCharHealth(10);
+            if (keeper) keeper->commandActed(KeyCode);
             break;
         // In play the pad's Start and A are P and Space in the keyboard snapshot; on the title
         // screen they start a game. Back leaves a game but never quits the program.

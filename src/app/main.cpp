@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         }
         vorn::SdlPlatform sdl(line.windowed.value_or(vorn::SdlPlatform::windowedByEnvironment()));
         sdl.window.setIcon((paths.data / "Icon.bmp").string());
-        return vorn::Main(sdl.platform(), paths, line.developerMode);
+        return vorn::Main(sdl.platform(), paths, line.developerMode, line.replay);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorn! - %s\n", e.what());
         return vorn::kExitAtOnce;

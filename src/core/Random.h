@@ -9,8 +9,20 @@ namespace vorn {
 
 class Random {
 public:
+    // Everything that decides the next draws; a replay keeps it to play a game again.
+    struct State {
+        uint64_t state = 0;
+        uint64_t increment = 0;
+        bool operator==(const State&) const = default;
+    };
+
     explicit Random(uint64_t seed = 1) { seed_(seed, 54); }
     void seed(uint64_t seed) { seed_(seed, 54); }
+    State state() const { return {state_, inc_}; }
+    void restore(const State& s) {
+        state_ = s.state;
+        inc_ = s.increment;
+    }
 
     uint32_t next32() {
         uint64_t old = state_;

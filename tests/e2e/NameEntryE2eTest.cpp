@@ -1,10 +1,12 @@
 // A whole game at the real program, from F1 to the high-score table: two short levels written
 // for the test, the second with Dovi at the end of a row of crystals, are won by holding Right;
 // the score, 1040, beats the last row of the default table, so the "High Score!" dialog asks
-// for a name, which is typed through xdotool. The name then shows on the title screen and,
-// once the program has ended, stands in "HighScores.dat".
+// for a name, which is typed through xdotool. The name then shows on the title screen, F3 plays
+// the game back from its replay, and once the program has ended the name stands in
+// "HighScores.dat" and the replay in "replays", also under its date and score.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -131,8 +133,28 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     EXPECT_LT(test::maskOverlap(before, *expectedTitle, lastRow, test::isYellow), 0.9);
     EXPECT_GE(test::maskOverlap(after, *expectedTitle, lastRow, test::isYellow), 0.99);
 
+    // The won game was kept beside the table; F3 plays it back, with the "Replay" marker, and
+    // Escape ends it.
+    ASSERT_TRUE(x.key("F3"));
+    const Box marker{715, 576, 795, 597};
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(
+        x, [&](const Image& s) { return test::framed(s, marker, test::isWhite); }, 8000)))
+        << "F3 played no replay\n"
+        << game.errors();
+    ASSERT_TRUE(x.key("Escape"));
+    const Image back = test::waitForScreen(
+        x, [&](const Image& s) { return test::likeness(s, *expectedTitle, kWholeScreen) >= 0.99; }, 8000);
+    EXPECT_TRUE(test::isScreen(back)) << "the replay did not end on the title, as it was";
+
     ASSERT_TRUE(x.key("Escape"));
     ASSERT_EQ(game.wait(5000), 0) << game.errors();
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("replays")))
+        kept.push_back(entry.path().filename().string());
+    std::sort(kept.begin(), kept.end());
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].substr(kept[0].size() - 16), "_score-1040.vrep") << kept[0];
+    EXPECT_EQ(folder.read("replays/" + kept[0]), folder.read("replays/last.vrep"));
     std::string expected;
     for (int k = 0; k < 9; ++k) expected += row("Dovi", static_cast<int16_t>(10000 - 1000 * k));
     expected += row("Ada Byron", 1040);

@@ -61,7 +61,8 @@ public:
     GoldenData() {
         const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
         fs::copy_file(golden / "Levels.txt", dir_.file("Levels.txt"), fs::copy_options::overwrite_existing);
-        fs::copy_file(golden / "LevelNames.txt", dir_.file("LevelNames.txt"), fs::copy_options::overwrite_existing);
+        fs::copy_file(golden / "LevelNames.txt", dir_.file("LevelNames.txt"),
+                      fs::copy_options::overwrite_existing);
     }
     std::string path() const { return dir_.path().string(); }
 
@@ -115,15 +116,30 @@ TEST(SimulatorGolden, RunsAreDeterministic) {
     vorn::test::DataDir data;
     // A busy script: running, jumping, dropping and firing in a pattern that repeats every 97 frames.
     std::ofstream keys(data.file("busy.keys"));
-    const char* pattern[] = {"Right", "Right Up", "Right LCtrl", "Left", "Left Space", "Down", "", "Right RShift"};
+    const char* pattern[] = {"Right", "Right Up", "Right LCtrl", "Left", "Left Space",
+                             "Down",  "",         "Right RShift"};
     for (int k = 0; k < 5000; ++k) keys << pattern[(k * 7 + k / 97) % 8] << "\n";
     keys.close();
-    const std::string args = "--data " + data.path().string() + " --frames 5000 --input " +
-                             data.file("busy.keys").string();
+    const std::string args =
+        "--data " + data.path().string() + " --frames 5000 --input " + data.file("busy.keys").string();
     const auto first = runSim("--seed 9 " + args);
     const auto second = runSim("--seed 9 " + args);
     ASSERT_GT(first.size(), 100u);
     EXPECT_EQ(first, second);
     // And the seed matters: another one gives another world.
     EXPECT_NE(first, runSim("--seed 10 " + args));
+}
+
+// A whole game of the shipped levels, every crystal of all fifty and Dovi last, played by
+// vorn-levelcheck --replay on the checker's ways through the real frame step, bombs and all.
+// Its replay must still end exactly as it claims. It is made again on purpose, after a change
+// to the shipped levels or the rules, with
+//   build/release/bin/vorn-levelcheck --replay tests/golden/whole-game.vrep
+TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
+    const fs::path replay = fs::path(vorn::test::sourceDir()) / "tests/golden/whole-game.vrep";
+    int status = -1;
+    const auto lines = runSim("--replay " + replay.string() + " --verify", &status);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("verified: level 50, ", 0), 0u) << lines[0];
+    EXPECT_EQ(status, 0);
 }

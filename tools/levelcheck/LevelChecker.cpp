@@ -132,6 +132,28 @@ LevelChecker::~LevelChecker() {
 
 int LevelChecker::levelCount() const { return ready_ ? game_->LevelCount : 0; }
 
+std::vector<uint8_t> LevelChecker::wayToNearest(int level, const Body& body, const ItemSet& gone,
+                                                const ItemSet& targets) {
+    Game& g = *game_;
+    g.Level = static_cast<int16_t>(level - 1);
+    if (!g.StartNextLevel()) throw std::runtime_error("level " + std::to_string(level) + " did not start");
+    g.BombCount = 0;
+    ItemSet dovi;
+    for (int k = 0; k < g.ItemCount; ++k)
+        if (g.Items[k].Kind == kDovi && !targets[k]) dovi.set(k);
+
+    GameMover mover(g);
+    Reach reach(mover);
+    reach.explore(body, targets, dovi, gone);
+    std::vector<uint8_t> best;
+    for (int k = 0; k < g.ItemCount; ++k) {
+        if (!targets[k] || !reach.touched()[k]) continue;
+        std::vector<uint8_t> way = reach.keysTo(k);
+        if (best.empty() || way.size() < best.size()) best = std::move(way);
+    }
+    return best;
+}
+
 LevelReport LevelChecker::check(int level) {
     const auto started = std::chrono::steady_clock::now();
     LevelReport report;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Mover.h"
+
 namespace vorn {
 class Game;
 class HeadlessPlatform;
@@ -56,6 +58,12 @@ public:
     const std::filesystem::path& folder() const { return folder_; }
 
     LevelReport check(int level);
+
+    // The keys of a way on `level` from `body`, with the items of `gone` taken before, to the
+    // item of `targets` that it reaches soonest; empty when none can be reached. Dovi, when
+    // not a target, is kept clear of: touching him would end the game.
+    std::vector<uint8_t> wayToNearest(int level, const Body& body, const ItemSet& gone,
+                                      const ItemSet& targets);
 
 private:
     std::filesystem::path folder_;

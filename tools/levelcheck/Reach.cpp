@@ -73,11 +73,12 @@ Reach::Reach(Mover& mover) : mover_(mover), firstTouch_(kItemSlots) {
         if (mover_.itemKind(k) == kHighJumpItem || mover_.itemKind(k) == kExtraSpeedItem) usedUp_.set(k);
 }
 
-void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& ending) {
+void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& ending, const ItemSet& gone) {
     // The level starts with the character just above the floor: it settles first.
     Node root;
     root.body = start;
-    mover_.place(start, {});
+    root.gone = gone;
+    mover_.place(start, gone);
     const Plan none;
     int frame = 0;
     for (; frame < kSettleLimit && (frame == 0 || !resting(mover_.body())); ++frame) {

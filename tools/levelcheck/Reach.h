@@ -29,9 +29,9 @@ public:
     explicit Reach(Mover& mover);
 
     // Explores from `start` until every item of `targets` is touched or nothing new is left.
-    // Touching an item of `ending` ends the game there (Dovi): no way goes on past it.
-    // One search per Reach.
-    void explore(const Body& start, const ItemSet& targets, const ItemSet& ending);
+    // Touching an item of `ending` ends the game there (Dovi): no way goes on past it. The
+    // items of `gone` were taken before. One search per Reach.
+    void explore(const Body& start, const ItemSet& targets, const ItemSet& ending, const ItemSet& gone = {});
 
     const ItemSet& touched() const { return touched_; }
     int positions() const { return static_cast<int>(nodes_.size()); }

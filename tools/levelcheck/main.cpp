@@ -1,4 +1,5 @@
 // vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR] [--report [--seeds N] [--csv FILE] [--png FILE]]
+// vorn-levelcheck [Levels.txt] --replay FILE
 //
 // Proves that every crystal of every level, and Dovi on the level that holds him, can be
 // touched from the start with the game's own movement code. Prints what it proved per level
@@ -6,6 +7,8 @@
 // --keys it writes, for every item reached, the keys that reach it in vorn-sim's input form.
 // With --report it also measures how hard each level plays (Difficulty.h) and writes the table
 // as CSV and its curves as a PNG.
+// With --replay it plays the whole game on those ways instead, from the first crystal of level
+// 1 to Dovi, and keeps it as a replay.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -19,11 +22,15 @@
 #include "Difficulty.h"
 #include "DifficultyChart.h"
 #include "LevelChecker.h"
-#include "app/GamePaths.h"
 #include "Mover.h"
+#include "WholeGame.h"
+#include "app/GamePaths.h"
+#include "game/replay/ReplayFormat.h"
 
 namespace fs = std::filesystem;
 using namespace vorn::levelcheck;
+using vorn::encodeReplay;
+using vorn::Replay;
 
 namespace {
 
@@ -39,7 +46,8 @@ fs::path dataFolder() {
 int usage(const std::string& why) {
     std::cerr << "vorn-levelcheck: " << why
               << "\nusage: vorn-levelcheck [Levels.txt] [--level N]... [--keys DIR]"
-                 " [--report [--seeds N] [--csv FILE] [--png FILE]]\n";
+                 " [--report [--seeds N] [--csv FILE] [--png FILE]]\n"
+                 "       vorn-levelcheck [Levels.txt] --replay FILE\n";
     return 2;
 }
 
@@ -66,6 +74,26 @@ std::string thousands(long frames) {
     else
         std::snprintf(text, sizeof text, "%ldk", frames / 1000);
     return text;
+}
+
+// Plays the whole game on the checker's ways and keeps its replay.
+int writeWholeGame(LevelChecker& checker, const fs::path& file) {
+    const WholeGame game = playWholeGame(checker, 1);
+    const Replay& r = game.replay;
+    if (!game.error.empty()) {
+        std::cerr << "vorn-levelcheck: the whole game did not reach its end: " << game.error << "\n";
+        return 1;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << encodeReplay(r);
+    out.close();
+    if (!out) {
+        std::cerr << "vorn-levelcheck: cannot write " << file.string() << "\n";
+        return 2;
+    }
+    std::printf("won on level %d with score %d and health %d after %u frames (%zu key runs, %zu commands)\n",
+                r.level, r.score, r.health, r.frames, r.keys.size(), r.commands.size());
+    return 0;
 }
 
 struct ReportOptions {
@@ -95,7 +123,7 @@ bool writeReport(const ReportOptions& options, const std::vector<LevelDifficulty
 
 int main(int argc, char** argv) {
     fs::path levels = dataFolder() / "Levels.txt";
-    fs::path keysDir;
+    fs::path keysDir, replayFile;
     std::set<int> only;  // empty: every level
     ReportOptions report;
     for (int i = 1; i < argc; ++i) {
@@ -117,11 +145,13 @@ int main(int argc, char** argv) {
                 }
                 if (report.seeds < 1) return usage("--seeds needs a whole number above 0");
             }
-        } else if (arg == "--level" || arg == "--keys") {
+        } else if (arg == "--level" || arg == "--keys" || arg == "--replay") {
             if (i + 1 >= argc) return usage(arg + " needs a value");
             const std::string value = argv[++i];
             if (arg == "--keys") {
                 keysDir = value;
+            } else if (arg == "--replay") {
+                replayFile = value;
             } else {
                 try {
                     only.insert(std::stoi(value));
@@ -146,6 +176,7 @@ int main(int argc, char** argv) {
     for (int level : only)
         if (level < 1 || level > checker.levelCount())
             return usage("there is no level " + std::to_string(level));
+    if (!replayFile.empty()) return writeWholeGame(checker, replayFile);
     if (checker.levelCount() < 5)
         std::printf(
             "a set of %d level%s, fewer than five: the game plays it, each level in a scenery of its own\n",

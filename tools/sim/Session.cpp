@@ -58,14 +58,19 @@ Session::Opened Session::open(const fs::path& folder) {
     return game_->Initialize(host_.window, true) ? Opened::Ready : Opened::Failed;
 }
 
-bool Session::start(uint64_t seed, int level) {
+void Session::reset() {
     host_.messages.shown.clear();
     host_.sound.played.clear();
+    game_->SoundEffects = -1;
+    game_->Music = -1;
+    game_->SetDefaultHighScores();
+}
+
+bool Session::start(uint64_t seed, int level, const BeforeStart& beforeStart) {
+    reset();
     Game& g = *game_;
-    g.SoundEffects = -1;
-    g.Music = -1;
-    g.SetDefaultHighScores();
     g.Rng.seed(seed);
+    if (beforeStart) beforeStart(g);
     if (!g.StartGame()) return false;
     if (level > 1) g.GotoLevel(static_cast<int16_t>(level));
     return true;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -36,7 +37,12 @@ public:
     // "HighScores.dat" hold, it plays with sound effects on and the default table, so that what
     // follows depends on the seed, the level and the keys alone. The messages and sounds
     // recorded so far are forgotten. False: the game did not start.
-    bool start(uint64_t seed, int level);
+    // `beforeStart` sees the seeded game just before it starts (a recorder begins there).
+    using BeforeStart = std::function<void(Game&)>;
+    bool start(uint64_t seed, int level, const BeforeStart& beforeStart = {});
+    // Sound effects on, the default table, no messages or sounds recorded: the state start()
+    // begins from, for a game that starts some other way (a replay).
+    void reset();
 
     // One frame with exactly these keys down (DirectInput key numbers); the sounds it played are
     // in sounds() afterwards. False: the frame step failed, as the program would end.

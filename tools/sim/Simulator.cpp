@@ -9,6 +9,10 @@
 #include <stdexcept>
 
 #include "Session.h"
+#include "core/Version.h"
+#include "game/replay/ReplayFormat.h"
+#include "game/replay/ReplayPlayer.h"
+#include "game/replay/ReplayRecorder.h"
 #include "game/state/Game.h"
 
 namespace fs = std::filesystem;
@@ -25,7 +29,8 @@ long parseNumber(const std::string& flag, const std::string& text) {
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != text.size()) throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
+    if (used == 0 || used != text.size())
+        throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
     return value;
 }
 
@@ -120,10 +125,11 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     for (int i = 0; i < g.BombCount; ++i) {
         const BombRec& b = g.Bombs[i];
         if (i) s += ',';
-        putArray(s, [&] { putFloat(s, b.X); }, [&] { putFloat(s, b.Y); }, [&] { putFloat(s, b.VelX); },
-                 [&] { putFloat(s, b.VelY); }, [&] { putFlag(s, b.Hot); }, [&] { putInt(s, b.Hits); },
-                 [&] { putFlag(s, b.Dead); }, [&] { putInt(s, b.Delay); }, [&] { putInt(s, b.Direction); },
-                 [&] { putFlag(s, b.Leaving); }, [&] { putFloat(s, b.Frame); }, [&] { putInt(s, b.FlashTime); });
+        putArray(
+            s, [&] { putFloat(s, b.X); }, [&] { putFloat(s, b.Y); }, [&] { putFloat(s, b.VelX); },
+            [&] { putFloat(s, b.VelY); }, [&] { putFlag(s, b.Hot); }, [&] { putInt(s, b.Hits); },
+            [&] { putFlag(s, b.Dead); }, [&] { putInt(s, b.Delay); }, [&] { putInt(s, b.Direction); },
+            [&] { putFlag(s, b.Leaving); }, [&] { putFloat(s, b.Frame); }, [&] { putInt(s, b.FlashTime); });
     }
     s += ']';
 
@@ -135,8 +141,10 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
         if (!shot.Active) continue;
         if (!firstShot) s += ',';
         firstShot = false;
-        putArray(s, [&] { putInt(s, j); }, [&] { putInt(s, shot.X); }, [&] { putInt(s, shot.Y); },
-                 [&] { putFloat(s, shot.VelX); }, [&] { putFloat(s, shot.Frame); }, [&] { putInt(s, shot.Direction); });
+        putArray(
+            s, [&] { putInt(s, j); }, [&] { putInt(s, shot.X); }, [&] { putInt(s, shot.Y); },
+            [&] { putFloat(s, shot.VelX); }, [&] { putFloat(s, shot.Frame); },
+            [&] { putInt(s, shot.Direction); });
     }
     s += ']';
 
@@ -145,8 +153,9 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
     for (int k = 0; k < g.ItemCount; ++k) {
         const ItemRec& item = g.Items[k];
         if (k) s += ',';
-        putArray(s, [&] { putInt(s, item.Left); }, [&] { putInt(s, item.Top); }, [&] { putInt(s, item.Right); },
-                 [&] { putInt(s, item.Bottom); }, [&] { putFloat(s, item.Frame); }, [&] { putInt(s, item.Kind); });
+        putArray(
+            s, [&] { putInt(s, item.Left); }, [&] { putInt(s, item.Top); }, [&] { putInt(s, item.Right); },
+            [&] { putInt(s, item.Bottom); }, [&] { putFloat(s, item.Frame); }, [&] { putInt(s, item.Kind); });
     }
     s += ']';
 
@@ -158,8 +167,9 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
         if (!ps.Active) continue;
         if (!firstSystem) s += ',';
         firstSystem = false;
-        putArray(s, [&] { putInt(s, p); }, [&] { putInt(s, ps.Age); }, [&] { putInt(s, ps.Life); },
-                 [&] { putInt(s, ps.CountX); }, [&] { putInt(s, ps.CountY); });
+        putArray(
+            s, [&] { putInt(s, p); }, [&] { putInt(s, ps.Age); }, [&] { putInt(s, ps.Life); },
+            [&] { putInt(s, ps.CountX); }, [&] { putInt(s, ps.CountY); });
     }
     s += ']';
 
@@ -186,9 +196,15 @@ std::string frameLine(const Game& g, long frame, const std::vector<std::string>&
 
 Options parseArguments(const std::vector<std::string>& args) {
     Options o;
+    bool playing = false;  // an option that only a run of its own keys uses
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
+        if (flag == "--verify") {
+            o.verify = true;
+            continue;
+        }
         if (i + 1 >= args.size()) throw std::invalid_argument(flag + " needs a value");
+        playing = playing || (flag != "--data" && flag != "--replay");
         const std::string& value = args[++i];
         if (flag == "--data") {
             o.dataDir = value;
@@ -205,10 +221,20 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.inputFile = value;
         } else if (flag == "--name") {
             o.name = value;
+        } else if (flag == "--replay") {
+            o.replayFile = value;
+        } else if (flag == "--record") {
+            o.recordFile = value;
         } else {
             throw std::invalid_argument("unknown option " + flag);
         }
     }
+    if (!o.replayFile.empty() && playing)
+        throw std::invalid_argument(
+            "--replay plays what the replay holds and takes no other option but --data");
+    if (o.verify && o.replayFile.empty()) throw std::invalid_argument("--verify needs --replay");
+    // A replay holds the developer commands, not a jump to another level.
+    if (!o.recordFile.empty() && o.level != 1) throw std::invalid_argument("--record plays from level 1");
     return o;
 }
 
@@ -245,6 +271,55 @@ KeyScript parseKeyScript(std::istream& in) {
     return script;
 }
 
+namespace {
+
+// The replay file's bytes; ReplayError when it cannot be read or is not a sound replay.
+Replay readReplay(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ReplayError("it cannot be read");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return decodeReplay(bytes.str());
+}
+
+// Plays a replay; every frame's line unless only the verdict is wanted.
+int runReplay(Session& session, const Options& options, const Replay& replay, std::ostream& out,
+              std::ostream& err) {
+    Game& game = session.game();
+    ReplayPlayer player(replay);
+    if (const std::string why = player.refusal(game); !why.empty()) {
+        err << "vorn-sim: " << options.replayFile << ": " << why << "\n";
+        return 2;
+    }
+    session.reset();
+    std::vector<std::string>& sounds = session.host().sound.played;
+    const std::string difference = playReplay(game, player, [&] {
+        if (!options.verify) out << frameLine(game, game.framesPlayed, sounds, !game.IsRunning()) << '\n';
+        sounds.clear();
+    });
+    if (options.verify) {
+        if (difference.empty())
+            out << "verified: level " << game.Level << ", score " << game.Score << ", health " << game.Health
+                << ", " << game.framesPlayed << " frames\n";
+        else
+            out << difference << "\n";
+    } else if (!difference.empty()) {
+        err << "vorn-sim: " << difference << "\n";
+    }
+    out.flush();
+    return difference.empty() ? 0 : 1;
+}
+
+bool writeReplay(const fs::path& path, const Replay& replay, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << encodeReplay(replay);
+    file.close();
+    if (!file) err << "vorn-sim: cannot write " << path.string() << "\n";
+    return static_cast<bool>(file);
+}
+
+}  // namespace
+
 int run(const Options& options, std::ostream& out, std::ostream& err) {
     KeyScript script;
     if (!options.inputFile.empty()) {
@@ -260,6 +335,15 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
             return 2;
         }
     }
+    Replay replay;
+    if (!options.replayFile.empty()) {
+        try {
+            replay = readReplay(options.replayFile);
+        } catch (const ReplayError& e) {
+            err << "vorn-sim: " << options.replayFile << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
 
     Session session(options.name);
     switch (session.open(options.dataDir)) {
@@ -271,9 +355,17 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         case Session::Opened::Ready:
             break;
     }
-    if (!session.start(options.seed, options.level)) return 1;
+    if (!options.replayFile.empty()) return runReplay(session, options, replay, out, err);
 
-    const Game& game = session.game();
+    Game& game = session.game();
+    ReplayRecorder recorder;
+    const bool recording = !options.recordFile.empty();
+    const auto record = [&](Game& g) {
+        recorder.begin(g, gameVersion(), 0);
+        g.playerInput = &recorder;
+    };
+    if (!session.start(options.seed, options.level, recording ? record : Session::BeforeStart{})) return 1;
+
     for (long frame = 1; frame <= options.frames; ++frame) {
         if (!session.step(script.keysFor(frame))) return 1;
         const bool ended = game.GameState != kPlaying;
@@ -281,6 +373,11 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
         if (ended) break;
     }
     out.flush();
+    game.playerInput = nullptr;
+    if (recording &&
+        !writeReplay(options.recordFile,
+                     recorder.finish(game, game.IsRunning() ? GameEnd::Closed : endOf(game)), err))
+        return 2;
     return 0;
 }
 

@@ -1,6 +1,6 @@
 // The headless simulator behind vorn-sim: loads the data as the game does, seeds the generator,
-// plays frames from a script of held keys and writes one JSON line per frame. Used for golden
-// tests, level design and bug reports.
+// plays frames from a script of held keys or from a replay and writes one JSON line per frame.
+// Used for golden tests, level design, bug reports and proving a replay.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +30,9 @@ struct Options {
     long frames = 1000;
     std::string inputFile;  // empty: no key is ever down
     std::string name = "Tester";
+    std::string replayFile;  // play this replay instead of a key script
+    bool verify = false;     // with a replay: one line saying whether it ends as it claims
+    std::string recordFile;  // write the replay of the run played here
 };
 
 // Parses the command line; throws std::invalid_argument with a message for the user.

@@ -27,6 +27,7 @@ bool Game::DrawGameFrame() {
         layers::health(*this, ge, back);
         layers::score(*this, back);
         layers::levelLine(*this, back);
+        if (replayMarker) layers::replayMarker(*this, back);
 
         // Empty slots stay empty; the others keep their places.
         if (SpeedTime > 0) DrawPowerUpIndicator(11, 600, 5);

@@ -18,6 +18,7 @@ void bombGates(const Game& g, VBGE& ge, Surface& back);
 void health(const Game& g, VBGE& ge, Surface& back);
 void score(const Game& g, Surface& back);
 void levelLine(const Game& g, Surface& back);
+void replayMarker(const Game& g, Surface& back);
 
 // Copies src's srcRect onto dest's destRect; the engine clips copies of these rectangles.
 inline void blit(VBGE& ge, Surface& dest, Rect destRect, const Surface& src, Rect srcRect, int32_t flags) {

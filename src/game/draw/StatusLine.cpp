@@ -51,6 +51,15 @@ void levelLine(const Game& g, Surface& back) {
         line().clear().text("Level ").number(g.Level).text(": ").text(g.LevelNames[g.Level - 1]).str());
 }
 
+// Bottom right, clear of the frame-rate box on the left.
+void replayMarker(const Game& g, Surface& back) {
+    back.setFont(g.FontMedium);
+    back.setForeColour(kWhite);
+    back.setFillStyle(FillStyle::Transparent);
+    back.drawBox(715, 576, 795, 597);
+    back.drawText(727, 578, "Replay");
+}
+
 }  // namespace layers
 
 void Game::DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY) {

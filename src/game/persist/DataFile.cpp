@@ -125,33 +125,21 @@ std::optional<std::string> readDataFile(const std::string& name) {
     return bytes;
 }
 
-void overwriteFileStart(const std::string& name, std::string_view head) {
-    const fs::path target = resolveTarget(name);
+namespace {
+
+// Puts `content` in the place of `target` through a finished, flushed copy beside it.
+void replaceWith(const fs::path& target, std::string_view content, const struct stat* old) {
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    makeFolder(folder);
-
-    // A file the player made read-only stays as it is, even though the folder would let us
-    // put a new one in its place.
-    struct stat old {};
-    const bool exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    if (exists && access(target.c_str(), W_OK) != 0) raiseFileError(errno);
-
-    std::string content(head);
-    if (exists) {
-        const std::optional<std::string> previous = readDataFile(target.string());
-        if (previous && previous->size() > head.size()) content.append(*previous, head.size());
-    }
-
     std::string hidden = ".";
     hidden += target.filename().string();
     hidden += ".XXXXXX";
     TemporaryFile temporary((folder / hidden).string());
-    if (exists) {
-        if (fchown(temporary.fd(), old.st_uid, old.st_gid) != 0) {
+    if (old) {
+        if (fchown(temporary.fd(), old->st_uid, old->st_gid) != 0) {
             // Another owner can only be kept by the superuser; the file is ours then.
         }
-        fchmod(temporary.fd(), old.st_mode & 07777);
+        fchmod(temporary.fd(), old->st_mode & 07777);
     } else {
         fchmod(temporary.fd(), newFileMode());
     }
@@ -161,6 +149,39 @@ void overwriteFileStart(const std::string& name, std::string_view head) {
     if (rename(temporary.path().c_str(), target.c_str()) != 0) raiseFileError(errno);
     temporary.keep();
     syncFolder(folder);
+}
+
+// The file a save replaces, in a folder made if need be; `old` describes it when it exists.
+// A file the player made read-only stays as it is, even though the folder would let us put a
+// new one in its place.
+fs::path prepareTarget(const std::string& name, struct stat& old, bool& exists) {
+    const fs::path target = resolveTarget(name);
+    fs::path folder = target.parent_path();
+    makeFolder(folder.empty() ? fs::path(".") : folder);
+    exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (exists && access(target.c_str(), W_OK) != 0) raiseFileError(errno);
+    return target;
+}
+
+}  // namespace
+
+void overwriteFileStart(const std::string& name, std::string_view head) {
+    struct stat old {};
+    bool exists = false;
+    const fs::path target = prepareTarget(name, old, exists);
+    std::string content(head);
+    if (exists) {
+        const std::optional<std::string> previous = readDataFile(target.string());
+        if (previous && previous->size() > head.size()) content.append(*previous, head.size());
+    }
+    replaceWith(target, content, exists ? &old : nullptr);
+}
+
+void replaceFile(const std::string& name, std::string_view content) {
+    struct stat old {};
+    bool exists = false;
+    const fs::path target = prepareTarget(name, old, exists);
+    replaceWith(target, content, exists ? &old : nullptr);
 }
 
 }  // namespace vorn

@@ -18,4 +18,7 @@ std::optional<std::string> readDataFile(const std::string& name);
 // Throws VornError when it cannot, and the old file is then untouched.
 void overwriteFileStart(const std::string& name, std::string_view head);
 
+// The same for a whole file: afterwards it holds exactly `content`.
+void replaceFile(const std::string& name, std::string_view content);
+
 }  // namespace vorn

@@ -15,6 +15,8 @@ bool Game::DoFrame() {
         if (!InputEngine->GetKeyboardState(KeyState)) return false;
         // A player who left the window cannot steer, so the game waits for them as if P was pressed.
         if ((keyDown(key::P) || !platform.window.hasFocus()) && !PauseGame()) return true;
+        if (playerInput) playerInput->keysFor(framesPlayed, KeyState);
+        ++framesPlayed;
 
         if (keyDown(key::Left)) CharFacing = 0;
         if (keyDown(key::Right)) CharFacing = 1;

@@ -16,8 +16,14 @@ void Game::CheckHighScore() {
     // The dialog does not show the name passed in; when it fails the row keeps the name it
     // has after the move. Names are held as UTF-8, so they are cut and padded by characters.
     std::string name = HighScores[i].Name;
-    AskForName(name);
+    askForHighScoreName(name);
     HighScores[i].Name = fitToCharacters(name, kHighScoreNameLength);
+}
+
+void Game::askForHighScoreName(std::string& name) {
+    if (playerInput && playerInput->nameFor(name)) return;
+    AskForName(name);
+    if (playerInput) playerInput->named(name);
 }
 
 }  // namespace vorn

@@ -12,6 +12,7 @@
 #include "core/Random.h"
 #include "game/state/GameFolders.h"
 #include "game/state/LevelCodes.h"
+#include "game/state/PlayerInput.h"
 #include "game/state/Records.h"
 #include "platform/Font.h"
 #include "platform/Platform.h"
@@ -71,6 +72,8 @@ public:
     bool LoadSounds();
     bool LoadGraphics();
     bool LoadLevels();
+    // Tells one loaded level set from another: the levels' cells and names, as loaded.
+    uint64_t levelSetFingerprint() const;
     bool LoadHighScores();
     bool SaveHighScores();
     void SetDefaultHighScores();
@@ -130,6 +133,8 @@ public:
     void startPickUpEffect(float x, float y, const SurfaceRef& picture);
     void updateParticles();
     bool keyDown(int code) const { return (KeyState[code] & 0x80) != 0; }
+    // Asks the player, or the replay that stands in for them, for a new high score's name.
+    void askForHighScoreName(std::string& name);
 
     // ---- Drawing (draw/) ----
     bool DrawGameFrame();
@@ -209,6 +214,12 @@ public:
     int16_t surfaceUnderChar = kNoPlatform;
     // How many level starts have begun; the pause notices one made by a command key.
     uint32_t levelStarts = 0;
+    // Frames played since the game started, pauses left out.
+    uint32_t framesPlayed = 0;
+    // Listens to or answers the player's keys and name (a replay); none for plain play.
+    PlayerInput* playerInput = nullptr;
+    // "Replay" shows in a corner of the play screen while a kept game is played back.
+    bool replayMarker = false;
 
 private:
     VBGE& graphics();  // the engine is created on first use

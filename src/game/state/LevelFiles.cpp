@@ -99,4 +99,22 @@ bool Game::LoadLevels() {
     });
 }
 
+// FNV-1a over the level count, every cell of every level and every name, each name closed by a
+// zero byte so that names cannot run into each other.
+uint64_t Game::levelSetFingerprint() const {
+    uint64_t hash = 14695981039346656037ULL;
+    auto add = [&hash](uint8_t byte) {
+        hash ^= byte;
+        hash *= 1099511628211ULL;
+    };
+    add(static_cast<uint8_t>(LevelCount));
+    for (int level = 0; level < LevelCount; ++level) {
+        for (int row = 0; row < kGridRows; ++row)
+            for (int column = 0; column < kGridColumns; ++column) add(LevelGrid[row][column][level]);
+        for (char c : LevelNames[level]) add(static_cast<uint8_t>(c));
+        add(0);
+    }
+    return hash;
+}
+
 }  // namespace vorn

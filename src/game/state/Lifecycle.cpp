@@ -12,6 +12,7 @@ bool Game::StartGame() {
         Level = 0;
         Health = 7;
         Score = 0;
+        framesPlayed = 0;
         if (!StartNextLevel()) return false;
         GameState = kPlaying;
         return true;

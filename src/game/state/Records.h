@@ -60,6 +60,7 @@ inline constexpr int kHighScoreNameLength = 20;
 struct HighScoreEntry {
     std::string Name = std::string(kHighScoreNameLength, ' ');  // exactly 20 characters
     int16_t Score = 0;
+    bool operator==(const HighScoreEntry&) const = default;
 };
 
 }  // namespace vorn

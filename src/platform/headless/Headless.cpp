@@ -58,6 +58,7 @@ void HeadlessMessageBox::show(const std::string& text) {
 }
 
 void HeadlessWindow::pumpMessages() {
+    if (beforePump) beforePump(*this);
     ++pumps;
     while (!pending_.empty()) {
         int key = pending_.front();

@@ -74,6 +74,8 @@ public:
     bool hasFocus() const override { return focused; }
 
     void queueKeyDown(int virtualKey) { pending_.push_back(virtualKey); }
+    // Called at the start of every pump, so a test can act between the passes of a loop.
+    std::function<void(HeadlessWindow&)> beforePump;
     std::string caption;
     bool closed = false;
     bool focused = true;

@@ -152,6 +152,21 @@ TEST_F(Replays, AGameInTheTableIsAlsoKeptUnderItsDateAndScoreAndANewGameEndsTheO
     EXPECT_EQ(keptReplayName(at).size(), std::string("1970-01-01_00-00-00_score--5.vrep").size());
 }
 
+TEST_F(Replays, EscapeWhileTheGameEndsGivesAReplayThatStillProvesItself) {
+    // The name is typed, and Escape comes while the game puts up its last picture.
+    headless.dialogs.script = [&](Dialog& d) {
+        d.find("txtName")->text = "Ace";
+        d.onClick("cmdOK");
+        headless.window.queueKeyDown(vk::Escape);
+    };
+    headless.window.queueKeyDown(vk::F1);
+    loop([&](int, HeadlessKeyboard& k) { k.press(key::Right); });
+    const Replay r = kept("last.vrep");
+    EXPECT_EQ(r.end, GameEnd::Left);
+    EXPECT_TRUE(r.nameAsked);
+    EXPECT_EQ(proof(r), "");
+}
+
 TEST_F(Replays, AReplayThatCannotBeKeptCostsALineOnStandardErrorAndNothingElse) {
     dir.write("replays", "a file where the folder should be");
     headless.window.queueKeyDown(vk::F1);

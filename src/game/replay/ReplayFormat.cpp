@@ -18,11 +18,6 @@ constexpr uint32_t kMaxCommands = 1u << 16;
 constexpr std::size_t kMaxVersionBytes = 32;
 constexpr std::size_t kMaxNameBytes = 4 * kHighScoreNameLength;
 
-uint32_t crc32Of(std::string_view bytes) {
-    return static_cast<uint32_t>(
-        crc32(0L, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
-}
-
 class Writer {
 public:
     template <class T>
@@ -83,6 +78,11 @@ bool isCommandKey(uint8_t key) { return key == 116 || key == 117 || key == 118; 
 
 }  // namespace
 
+uint32_t replayCheckSum(std::string_view body) {
+    return static_cast<uint32_t>(
+        crc32(0L, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size())));
+}
+
 std::string encodeReplay(const Replay& r) {
     Writer w;
     w.out.append(kReplayMagic, sizeof kReplayMagic);
@@ -110,7 +110,7 @@ std::string encodeReplay(const Replay& r) {
         w.put(c.frame);
         w.put(c.key);
     }
-    w.put(crc32Of(w.out));
+    w.put(replayCheckSum(w.out));
     return w.out;
 }
 
@@ -127,7 +127,7 @@ Replay decodeReplay(std::string_view bytes) {
     if (bytes.size() < sizeof kReplayMagic + 2 + 4) Reader::damaged("it ends too soon");
     const std::string_view body = bytes.substr(0, bytes.size() - 4);
     Reader tail(bytes.substr(bytes.size() - 4));
-    if (tail.get<uint32_t>() != crc32Of(body)) Reader::damaged("its check sum does not match");
+    if (tail.get<uint32_t>() != replayCheckSum(body)) Reader::damaged("its check sum does not match");
 
     Replay r;
     r.rulesVersion = in.get<uint16_t>();

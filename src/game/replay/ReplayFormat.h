@@ -21,6 +21,8 @@ public:
 };
 
 std::string encodeReplay(const Replay& replay);
+// The CRC-32 that closes a replay file, of every byte before it.
+uint32_t replayCheckSum(std::string_view body);
 // Throws ReplayError with the reason when the bytes are not a whole, sound replay.
 Replay decodeReplay(std::string_view bytes);
 

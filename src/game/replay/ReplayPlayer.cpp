@@ -80,8 +80,10 @@ std::string ReplayPlayer::difference(const Game& game, bool stoppedByItself) con
     if (game.framesPlayed != r.frames)
         return claimed("the game ended after", game.framesPlayed, r.frames) + " frames";
     const std::string at = "after " + std::to_string(game.framesPlayed) + " frames: ";
+    // A game claimed as left, restarted or ended with the program may have stopped by itself in
+    // its last frame: the player's key came while the game was ending.
     const bool claimsStop = r.end == GameEnd::GameOver || r.end == GameEnd::Won;
-    if (stoppedByItself != claimsStop || (stoppedByItself && endOf(game) != r.end)) {
+    if ((claimsStop && !stoppedByItself) || (claimsStop && endOf(game) != r.end)) {
         const std::string is =
             stoppedByItself ? std::string("was ") + endName(endOf(game)) : "is still in play";
         return at + "the game " + is + ", the replay claims it was " + endName(r.end);

@@ -90,6 +90,30 @@ TEST_F(ReplayGame, ARecordedGamePlaysAgainToTheSameEndWithoutAskingForTheName) {
     EXPECT_EQ(game.playerInput, nullptr);
 }
 
+TEST_F(ReplayGame, ThePlayersPPausesAReplayWhoseFramesGoOnWithTheirOwnKeys) {
+    const Replay recorded = recordAGame();
+    ReplayPlayer player(recorded);
+    lowTable();
+    game.playerInput = &player;
+    ASSERT_TRUE(player.start(game));
+    // The player holds Left and presses P: the pause waits for P again; the frame then plays
+    // the replay's first keys (none), not Left.
+    int pass = 0;
+    play.host.keyboard.beforeSnapshot = [&pass](HeadlessKeyboard& k) {
+        k.releaseAll();
+        k.press(key::Left);
+        if (pass == 0 || pass == 2) k.press(key::P);
+        k.failRead = ++pass > 4;
+    };
+    ASSERT_TRUE(game.DoFrame());
+    game.playerInput = nullptr;
+    EXPECT_EQ(pass, 4) << "the pause waited for P";
+    EXPECT_EQ(game.framesPlayed, 1u);
+    EXPECT_EQ(game.KeyState[key::Left], 0);
+    EXPECT_EQ(game.KeyState[key::P], 0);
+    EXPECT_TRUE(play.messages().empty());
+}
+
 TEST_F(ReplayGame, AReplayThatDoesNotFitTheGameOrClaimsAnotherEndIsFoundOut) {
     const Replay recorded = recordAGame();
     auto verdict = [&](auto change) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/replay/ReplayFormat.h"
 #include "support/DataDir.h"
 #include "support/Paths.h"
 
@@ -142,4 +143,21 @@ TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rfind("verified: level 50, ", 0), 0u) << lines[0];
     EXPECT_EQ(status, 0);
+
+    // A replay that claims another score is found out (status 1); a damaged one is refused (2).
+    vorn::test::DataDir scratch(true);
+    vorn::Replay claims = vorn::decodeReplay(readFile(replay));
+    claims.score = static_cast<int16_t>(claims.score + 20);
+    scratch.write("claims.vrep", vorn::encodeReplay(claims));
+    scratch.write("damaged.vrep", readFile(replay).substr(0, 300));
+    const auto found = runSim("--replay " + scratch.file("claims.vrep").string() + " --verify", &status);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_NE(found[0].find("score " + std::to_string(claims.score - 20) + ", the replay claims " +
+                            std::to_string(claims.score)),
+              std::string::npos)
+        << found[0];
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(runSim("--replay " + scratch.file("damaged.vrep").string() + " --verify 2>/dev/null", &status)
+                    .empty());
+    EXPECT_EQ(status, 2);
 }

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the Release build (unit, integration and e2e tests),
-# its Debian package and a read-only installation played by an ordinary user, then the
-# sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) of the same suites.
+# Builds everything and runs every test: the Release build (unit, integration, real-platform and
+# e2e tests), its Debian package and a read-only installation played by an ordinary user, then
+# the sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer) of the same suites but e2e.
+# Both builds come from CMakePresets.json (build/release and build/asan), with warnings as errors.
+#
+# VORN_LINT=1 also checks the formatting (scripts/check-format.sh) and runs clang-tidy
+# (scripts/tidy.sh) after the Release build; a finding of either fails the run.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+lint=${VORN_LINT:-0}
+if [ "$lint" = 1 ]; then scripts/install-deps.sh --lint; else scripts/install-deps.sh; fi
 jobs=$(nproc)
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -j"$jobs"
-ctest --test-dir build/release --output-on-failure -j"$jobs"
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$jobs"
+if [ "$lint" = 1 ]; then
+  scripts/check-format.sh
+  scripts/tidy.sh
+fi
+ctest --preset release -j"$jobs"
 tests/package/check-package.sh build/release
 
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVORN_SANITIZE=ON >/dev/null
-cmake --build build/asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/asan --output-on-failure -j"$jobs" -LE e2e
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# scripts/fuzz.sh [SECONDS]: builds the fuzz targets of tests/fuzz with clang in build/fuzz and
-# runs each for SECONDS (default 60), one after the other. Prints "NAME: N runs, C crashes" per
-# target and exits non-zero when any target crashed or broke a property.
+# scripts/fuzz.sh [SECONDS]: builds the fuzz targets of tests/fuzz with clang in build/fuzz (the
+# fuzz preset of CMakePresets.json) and runs each for SECONDS (default 60), one after the other.
+# Prints "NAME: N runs, C crashes" per target and exits non-zero when any target crashed or
+# broke a property.
 #
 # Each target first runs its seeds and regression inputs, then fuzzes from them and from the
 # corpus it has grown in build/fuzz/corpus/NAME, with tests/fuzz/NAME/dictionary when there is
@@ -20,9 +21,7 @@ fi
 scripts/install-deps.sh --fuzz
 build=$root/build/fuzz
 mkdir -p "$build/logs"
-if ! { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DVORN_FUZZ=ON -DBUILD_TESTING=OFF &&
-  cmake --build "$build" -j"$(nproc)" --target vorn_fuzz; } >"$build/logs/build.log" 2>&1; then
+if ! { cmake --preset fuzz && cmake --build --preset fuzz -j"$(nproc)"; } >"$build/logs/build.log" 2>&1; then
   cat "$build/logs/build.log" >&2
   exit 1
 fi

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
 # With --fuzz it also brings what scripts/fuzz.sh needs: clang, its runtime libraries (libFuzzer
 # and the sanitizers) and llvm-symbolizer for readable stack traces; the other builds use gcc and
-# do without them.
+# do without them. With --lint it also brings clang-format and clang-tidy, for
+# scripts/check-format.sh and scripts/tidy.sh.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
@@ -15,7 +16,8 @@ packages=(
 for arg in "$@"; do
   case "$arg" in
     --fuzz) packages+=(clang libclang-rt-dev llvm) ;;
-    *) echo "usage: $0 [--fuzz]" >&2; exit 2 ;;
+    --lint) packages+=(clang-format clang-tidy) ;;
+    *) echo "usage: $0 [--fuzz] [--lint]" >&2; exit 2 ;;
   esac
 done
 missing=()

@@ -9,7 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/GamePaths.h"
 #include "platform/ProcessInfo.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "platform/sdl/RealPlatform.h"
 
 int main(int argc, char** argv) {
     const vorn::CommandLine line = vorn::parseCommandLine(argc, argv);
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
             std::fputs(vorn::helpText(paths).c_str(), stdout);
             return vorn::kExitOrderly;
         }
-        vorn::SdlPlatform sdl(line.windowed.value_or(vorn::SdlPlatform::windowedByEnvironment()));
-        sdl.window.setIcon((paths.data / "Icon.bmp").string());
-        return vorn::Main(sdl.platform(), paths, line.developerMode, line.replay);
+        vorn::RealPlatform real(line.windowed);
+        real.setIcon((paths.data / "Icon.bmp").string());
+        return vorn::Main(real.platform(), paths, line.developerMode, line.replay);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Vorn! - %s\n", e.what());
         return vorn::kExitAtOnce;

@@ -1,13 +1,7 @@
 #include "core/Error.h"
 
-#include "platform/Platform.h"
-
 namespace vorn {
 
 void raiseNotInitialized() { throw VornError(kErrNotInitialized, "Not initialized."); }
-
-void showError(MessageBox& box, std::string_view prefix, const std::string& description) {
-    box.show(std::string(prefix) + description);
-}
 
 }  // namespace vorn

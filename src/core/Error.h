@@ -10,8 +10,6 @@
 
 namespace vorn {
 
-class MessageBox;
-
 // The user-error base 0x80040000 plus 1001: "Not initialized." and the level-file faults.
 inline constexpr int32_t kErrNotInitialized = -2147220503;
 // The user-error base itself: "Invalid level character: ".
@@ -35,15 +33,22 @@ private:
 
 [[noreturn]] void raiseNotInitialized();
 
+// Whatever shows the player a line of text: the platform's message box.
+template <class Box>
+concept ShowsMessages = requires(Box& box, const std::string& text) {
+    box.show(text);
+};
+
+// Shows prefix + description in the box.
+template <ShowsMessages Box>
+void showError(Box& box, std::string_view prefix, const std::string& description) {
+    box.show(std::string(prefix) + description);
+}
+
 // Shows prefix + description of whatever the body raised and answers false; the body's own
 // boolean result is passed through. Errors other than VornError are shown with their what().
-template <class Body>
-bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body);
-
-void showError(MessageBox& box, std::string_view prefix, const std::string& description);
-
-template <class Body>
-bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body) {
+template <ShowsMessages Box, class Body>
+bool trapErrors(Box& box, std::string_view prefix, Body&& body) {
     try {
         return body();
     } catch (const std::exception& e) {

@@ -27,7 +27,9 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-bool isAssignedWindows1252(uint8_t byte) { return byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] != 0; }
+bool isAssignedWindows1252(uint8_t byte) {
+    return byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] != 0;
+}
 
 char32_t windows1252ToUnicode(uint8_t byte) {
     return byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0 ? kHighControls[byte - 0x80] : byte;
@@ -63,7 +65,8 @@ bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& codePoint) {
         if (at >= text.size() || (static_cast<uint8_t>(text[at]) & 0xC0) != 0x80) return false;
         codePoint = (codePoint << 6) | (static_cast<uint8_t>(text[at]) & 0x3F);
     }
-    if (codePoint < least || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return false;
+    if (codePoint < least || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return false;
     i = start + 1 + static_cast<std::size_t>(extra);
     return true;
 }

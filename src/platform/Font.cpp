@@ -101,7 +101,9 @@ void Font::load() const {
     const SDL_Color white{255, 255, 255, 255};
     for (int ch = 32; ch < 256; ++ch) {
         const char32_t cp = windows1252ToUnicode(static_cast<uint8_t>(ch));
-        if (!isAssignedWindows1252(static_cast<uint8_t>(ch)) || cp == 0x7F || !TTF_GlyphIsProvided32(ttf.font, cp)) continue;
+        if (!isAssignedWindows1252(static_cast<uint8_t>(ch)) || cp == 0x7F ||
+            !TTF_GlyphIsProvided32(ttf.font, cp))
+            continue;
         int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
         if (TTF_GlyphMetrics32(ttf.font, cp, &minX, &maxX, &minY, &maxY, &advance) != 0) continue;
         Glyph& g = cache->glyphs[ch];

@@ -19,19 +19,6 @@ uint16_t toRgb565(uint32_t colour) {
 
 namespace {
 
-SDL_Surface* createRgb565(int width, int height) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 16,
-                                                    SDL_PIXELFORMAT_RGB565);
-    if (!s) throw VornError(7, std::string("Out of memory: ") + SDL_GetError());
-    SDL_FillRect(s, nullptr, 0);
-    return s;
-}
-
-uint16_t* rowOf(SDL_Surface* s, int y) {
-    return reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(s->pixels) +
-                                       static_cast<ptrdiff_t>(y) * s->pitch);
-}
-
 // Mixes one channel-packed RGB565 pixel towards a colour by coverage 0..255.
 uint16_t blend565(uint16_t dst, uint16_t src, unsigned coverage) {
     if (coverage >= 255) return src;
@@ -53,29 +40,36 @@ void fillRow(uint16_t* out, int count, uint16_t value) {
 
 }  // namespace
 
-Surface::Surface(int width, int height) : surface_(createRgb565(width, height)) {}
-
-Surface::~Surface() { SDL_FreeSurface(surface_); }
+Surface::Surface(int width, int height)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0) {}
 
 std::shared_ptr<Surface> Surface::loadBitmap(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw VornError(kErrFileNotFound, "File not found");
+    // SDL reads every kind of Windows bitmap and turns it into RGB565; the rows are then copied.
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
     if (!loaded) throw VornError(kErrPathAccess, std::string("Bad bitmap file (") + SDL_GetError() + ")");
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB565, 0);
     SDL_FreeSurface(loaded);
     if (!converted) throw VornError(kErrPathAccess, std::string("Bad bitmap file (") + SDL_GetError() + ")");
-    auto result = std::make_shared<Surface>(1, 1);
-    SDL_FreeSurface(result->surface_);
-    result->surface_ = converted;
+    auto result = std::make_shared<Surface>(converted->w, converted->h);
+    const size_t rowBytes = sizeof(uint16_t) * static_cast<size_t>(converted->w);
+    for (int y = 0; y < converted->h; ++y)
+        std::memcpy(
+            result->rowOf(y),
+            static_cast<const uint8_t*>(converted->pixels) + static_cast<ptrdiff_t>(y) * converted->pitch,
+            rowBytes);
+    SDL_FreeSurface(converted);
     return result;
 }
 
-int Surface::width() const { return surface_->w; }
-int Surface::height() const { return surface_->h; }
-uint16_t Surface::pixel(int x, int y) const { return rowOf(surface_, y)[x]; }
-void Surface::setPixel(int x, int y, uint16_t value) { rowOf(surface_, y)[x] = value; }
-const uint16_t* Surface::row(int y) const { return rowOf(surface_, y); }
+int Surface::width() const { return width_; }
+int Surface::height() const { return height_; }
+uint16_t Surface::pixel(int x, int y) const { return row(y)[x]; }
+void Surface::setPixel(int x, int y, uint16_t value) { rowOf(y)[x] = value; }
+const uint16_t* Surface::row(int y) const { return pixels_.data() + static_cast<ptrdiff_t>(y) * width_; }
 
 bool Surface::blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed) {
     // The copy is refused, as the display hardware refuses it, when the source rectangle
@@ -94,8 +88,8 @@ bool Surface::blt(const Rect& destRect, const Surface& src, const Rect& srcRect,
 
     for (int y = y0; y < y1; ++y) {
         const int sy = srcRect.Top + (stretch ? (y - destRect.Top) * sh / dh : y - destRect.Top);
-        const uint16_t* in = rowOf(src.surface_, sy);
-        uint16_t* out = rowOf(surface_, y);
+        const uint16_t* in = src.row(sy);
+        uint16_t* out = rowOf(y);
         if (!stretch && !keyed) {
             std::memmove(out + x0, in + srcRect.Left + (x0 - destRect.Left), sizeof(uint16_t) * (x1 - x0));
             continue;
@@ -126,7 +120,7 @@ void Surface::drawBox(int x1, int y1, int x2, int y2) {
     const int inside0 = std::max(x1 + 1, cx0), inside1 = std::min(x2 - 1, cx1);
     const bool leftShown = x1 == cx0, rightShown = x2 - 1 < cx1 && x2 - 1 > x1;
     for (int y = cy0; y < cy1; ++y) {
-        uint16_t* out = rowOf(surface_, y);
+        uint16_t* out = rowOf(y);
         if (y == y1 || y == y2 - 1) {
             fillRow(out + cx0, cx1 - cx0, fore);
             continue;
@@ -146,7 +140,7 @@ void Surface::drawText(int x, int y, const std::string& text) {
         for (int gy = 0; gy < g.height; ++gy) {
             const int py = y + g.offsetY + gy;
             if (py < 0 || py >= height()) continue;
-            uint16_t* out = rowOf(surface_, py);
+            uint16_t* out = rowOf(py);
             const uint8_t* cov = g.coverage + static_cast<ptrdiff_t>(gy) * g.width;
             for (int gx = 0; gx < g.width; ++gx) {
                 const int px = penX + g.offsetX + gx;

@@ -3,13 +3,13 @@
 // on the pixels the game shows. Boxes and text use the settings kept on the surface.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Rect.h"
-
-struct SDL_Surface;
 
 namespace vorn {
 
@@ -27,7 +27,6 @@ public:
     static constexpr uint16_t kColourKey = 31;
 
     Surface(int width, int height);
-    ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
@@ -39,6 +38,7 @@ public:
     int height() const;
     uint16_t pixel(int x, int y) const;
     void setPixel(int x, int y, uint16_t value);
+    // Rows lie one after the other, width() pixels each.
     const uint16_t* row(int y) const;
 
     // Copies src's srcRect onto destRect of this surface, stretching when the sizes differ.
@@ -61,10 +61,11 @@ public:
     // colour. Characters outside Windows-1252 show as '?'.
     void drawText(int x, int y, const std::string& text);
 
-    SDL_Surface* sdl() const { return surface_; }
-
 private:
-    SDL_Surface* surface_ = nullptr;
+    uint16_t* rowOf(int y) { return pixels_.data() + static_cast<ptrdiff_t>(y) * width_; }
+
+    int width_, height_;
+    std::vector<uint16_t> pixels_;
     FillStyle fillStyle_ = FillStyle::Transparent;
     uint32_t fillColour_ = 0;
     uint32_t foreColour_ = 0;

@@ -1,7 +1,5 @@
 #include "platform/headless/Headless.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 #include <cstring>
 #include <filesystem>

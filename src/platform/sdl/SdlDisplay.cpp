@@ -77,8 +77,8 @@ void SdlDisplay::presentPrimary() {
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(window_.renderer(), &w, &h);
     if (!shown_.needsPresent(*primary_, w, h)) return;
-    SDL_Surface* pixels = primary_->sdl();
-    SDL_UpdateTexture(texture_, nullptr, pixels->pixels, pixels->pitch);
+    SDL_UpdateTexture(texture_, nullptr, primary_->row(0),
+                      primary_->width() * static_cast<int>(sizeof(uint16_t)));
     drawLastFrame();
     SDL_RenderPresent(window_.renderer());
 }

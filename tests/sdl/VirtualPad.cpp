@@ -1,4 +1,4 @@
-#include "support/VirtualPad.h"
+#include "sdl/VirtualPad.h"
 
 #include <gtest/gtest.h>
 

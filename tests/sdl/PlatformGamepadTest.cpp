@@ -14,8 +14,8 @@
 #include "app/frmMain.h"
 #include "game/state/Game.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "sdl/VirtualPad.h"
 #include "support/PlayFixture.h"
-#include "support/VirtualPad.h"
 
 namespace vorn {
 namespace {

@@ -15,7 +15,7 @@
 #include "forms/frmOptions.h"
 #include "platform/DialogFocus.h"
 #include "platform/sdl/SdlPlatform.h"
-#include "support/VirtualPad.h"
+#include "sdl/VirtualPad.h"
 
 namespace vorn {
 namespace {

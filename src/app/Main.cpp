@@ -51,7 +51,7 @@ int Main(Platform& platform, const GamePaths& paths, bool developerMode,
     }
 
     // A game still in play ends with the program. The options and the high scores are written
-    // once, here at the orderly end, when the Game goes.
+    // once, at this orderly end: the Game writes both files as game.reset() destroys it.
     viewer.stop();
     keeper.gameEnded(GameEnd::Closed);
     globals.gReplayKeeper = nullptr;

@@ -27,7 +27,8 @@ public:
     virtual void presentPrimary() = 0;
 };
 
-// The whole keyboard as 256 bytes indexed by DirectInput key number; top bit = down.
+// The whole keyboard as 256 bytes indexed by PC set-1 scan code (extended keys at the scan code
+// + 128); top bit = down.
 class Keyboard {
 public:
     virtual ~Keyboard() = default;
@@ -76,12 +77,13 @@ public:
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual uint32_t milliseconds() = 0;  // wraps like timeGetTime
+    virtual uint32_t milliseconds() = 0;  // since the machine started; wraps after 49.7 days
     virtual void sleep(uint32_t ms) = 0;
     virtual uint64_t seedFromTime() = 0;
 };
 
-// The counting pointer visibility of ShowCursor: shown while the count is 0 or more.
+// The mouse pointer's visibility as a count: every hide is matched by a show, and the pointer
+// shows while the count is 0 or more.
 class Cursor {
 public:
     virtual ~Cursor() = default;

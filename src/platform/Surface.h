@@ -15,7 +15,7 @@ namespace vorn {
 
 class Font;
 
-// Colours are 0x00BBGGRR values, as the RGB() of the original platform builds them.
+// Colours are 0x00BBGGRR values: red in the low byte, blue in the third.
 constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 uint16_t toRgb565(uint32_t colour);
 
@@ -31,7 +31,7 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // Loads a Windows bitmap file into a new RGB565 surface with the colour key set.
+    // Loads a BMP file into a new RGB565 surface with the colour key set.
     // Throws VornError with the platform's description when the file cannot be read.
     static std::shared_ptr<Surface> loadBitmap(const std::string& path);
 
@@ -44,7 +44,7 @@ public:
     // Copies src's srcRect onto destRect of this surface, stretching when the sizes differ.
     // A source rectangle outside the source surface is refused: nothing drawn, false returned.
     bool blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed);
-    // Whole surface to whole surface, plain (the all-zero rectangles of the original).
+    // Whole surface to whole surface, plain.
     void copyAll(const Surface& src);
 
     void setFillStyle(FillStyle style) { fillStyle_ = style; }

@@ -44,7 +44,7 @@ public:
     // begins from, for a game that starts some other way (a replay).
     void reset();
 
-    // One frame with exactly these keys down (DirectInput key numbers); the sounds it played are
+    // One frame with exactly these keys down (snapshot key numbers); the sounds it played are
     // in sounds() afterwards. False: the frame step failed, as the program would end.
     bool step(std::span<const int> keys);
 

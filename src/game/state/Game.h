@@ -37,7 +37,8 @@ inline constexpr int kMaxParticleSystems = 15;
 inline constexpr int kHighScoreRows = 10;
 inline constexpr int16_t kNoPlatform = 255;
 
-// DirectInput key numbers the play step reads.
+// The keys the play step reads, by their place in the keyboard snapshot (PC set-1 scan codes,
+// extended keys at the scan code + 128).
 namespace key {
 inline constexpr int P = 0x19, LCtrl = 0x1D, LShift = 0x2A, RShift = 0x36, Space = 0x39, RCtrl = 0x9D,
                      Up = 0xC8, Left = 0xCB, Right = 0xCD, Down = 0xD0;

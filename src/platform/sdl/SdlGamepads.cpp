@@ -32,12 +32,11 @@ struct HeldKeys {
 const HeldKeys& heldKeys() {
     static const HeldKeys keys = [] {
         HeldKeys k;
-        for (size_t i = 0; i < std::size(kButtonKeys); ++i)
-            k.buttons[i] = directInputKey(kButtonKeys[i].second);
-        k.left = directInputKey(SDL_SCANCODE_LEFT);
-        k.right = directInputKey(SDL_SCANCODE_RIGHT);
-        k.up = directInputKey(SDL_SCANCODE_UP);
-        k.down = directInputKey(SDL_SCANCODE_DOWN);
+        for (size_t i = 0; i < std::size(kButtonKeys); ++i) k.buttons[i] = scanCodeKey(kButtonKeys[i].second);
+        k.left = scanCodeKey(SDL_SCANCODE_LEFT);
+        k.right = scanCodeKey(SDL_SCANCODE_RIGHT);
+        k.up = scanCodeKey(SDL_SCANCODE_UP);
+        k.down = scanCodeKey(SDL_SCANCODE_DOWN);
         return k;
     }();
     return keys;

@@ -27,7 +27,7 @@ void SdlKeyboard::snapshot(uint8_t state[256]) {
     std::memset(state, 0, 256);
     for (int sc = 0; sc < count; ++sc) {
         if (!keys[sc]) continue;
-        const uint8_t code = directInputKey(static_cast<SDL_Scancode>(sc));
+        const uint8_t code = scanCodeKey(static_cast<SDL_Scancode>(sc));
         if (code != 0) state[code] = 0x80;
     }
     window_.gamepads().addHeldKeys(state);

@@ -22,7 +22,7 @@ namespace {
 SDL_Surface* createRgb565(int width, int height) {
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 16,
                                                     SDL_PIXELFORMAT_RGB565);
-    if (!s) throw VornError(7, std::string("Out of memory: ") + SDL_GetError());
+    if (!s) throw VornError(kErrOutOfMemory, std::string("Out of memory: ") + SDL_GetError());
     SDL_FillRect(s, nullptr, 0);
     return s;
 }

@@ -36,8 +36,7 @@ bool Game::DrawGameFrame() {
         if (BallBlasterTime > 0) DrawPowerUpIndicator(14, 735, 5);
 
         if (DevMode) {
-            if (!FrameRateInfo)
-                throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+            if (!FrameRateInfo) raiseObjectNotSet();
             // The overlay has shown its own message; the main loop ends the program.
             if (!FrameRateInfo->Calculate()) return false;
         }

@@ -25,7 +25,4 @@ inline void blit(VBGE& ge, Surface& dest, Rect destRect, const Surface& src, Rec
     ge.Blit(dest, destRect, src, srcRect, flags);
 }
 
-// An index past the end of one of the game's fixed arrays is the platform's error, not a crash.
-[[noreturn]] void raiseSubscriptOutOfRange();
-
 }  // namespace vorn::layers

@@ -1,5 +1,6 @@
 // The status line over the play screen: health icons, score, level and the power-up
 // indicators with their seconds (or jumps) left.
+#include "core/Error.h"
 #include "core/Numbers.h"
 #include "game/draw/Layers.h"
 #include "game/draw/TextLine.h"

@@ -39,8 +39,6 @@ const SurfaceRef* itemPicture(const Game& g, int16_t kind) {
 
 }  // namespace
 
-void raiseSubscriptOutOfRange() { throw VornError(9, "Subscript out of range"); }
-
 void background(const Game& g, VBGE& ge, Surface& back) {
     // The level's 200 x 200 tile, twelve times over the screen.
     const int16_t left = wrap16(200 * (g.Scenery - 1));
@@ -122,8 +120,7 @@ void pieces(const Game& g, VBGE& ge, Surface& back) {
     for (const ParticleSystem& system : g.ParticleSystems) {
         if (!system.Active) continue;
         if (system.CountX > 20 || system.CountY > 20) raiseSubscriptOutOfRange();
-        if (!system.Picture)
-            throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+        if (!system.Picture) raiseObjectNotSet();
         const int32_t w = system.PieceWidth, h = system.PieceHeight;
         for (int cx = 0; cx < system.CountX; ++cx) {
             for (int cy = 0; cy < system.CountY; ++cy) {

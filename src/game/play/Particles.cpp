@@ -30,7 +30,7 @@ void Game::StartParticles(float X, float Y, float DivX, float DivY, float Gravit
     const int countY = Height / PieceHeight;
     // The piece table is 20 by 20; a larger request would run past it.
     if (countX < 0 || countY < 0 || countX > kMaxPiecesAcross || countY > kMaxPiecesAcross)
-        throw VornError(9, "Subscript out of range");
+        raiseSubscriptOutOfRange();
 
     system->Active = true;
     system->Life = Life;

@@ -16,8 +16,6 @@ constexpr uint8_t kFirstItemCode = 10, kLastItemCode = 16;
 constexpr int16_t kThinPlatform = 1;
 constexpr int16_t kCrystal = 13, kDovi = 16;
 constexpr int16_t kFramesBetweenBombs = 90;
-// The platform's error for an index outside an array.
-constexpr int32_t kErrSubscriptOutOfRange = 9;
 
 void resetCharacter(Game& g) {
     g.CharInAir = 0;
@@ -117,8 +115,7 @@ bool Game::StartNextLevel() {
 
         DoviRescued = false;
         if (Level > LevelCount) Level = 1;
-        if (Level < 1 || Level > kMaxLevels)
-            throw VornError(kErrSubscriptOutOfRange, "Subscript out of range");
+        if (Level < 1 || Level > kMaxLevels) raiseSubscriptOutOfRange();
 
         resetCharacter(*this);
         // A developer key can start a level during the death count-down; the character must

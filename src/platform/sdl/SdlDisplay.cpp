@@ -21,7 +21,7 @@ void SdlDisplay::open(int width, int height, int bitsPerPixel) {
     if (!window_.renderer())
         throw VornError(kErrPathAccess, "The display could not be opened (" + window_.openError() + ")");
     if (bitsPerPixel != 16 || width <= 0 || height <= 0)
-        throw VornError(kErrPathAccess, "The display mode is not supported.");
+        throw VornError(kErrDisplayMode, "The display mode is not supported.");
     close();
     texture_ = SDL_CreateTexture(window_.renderer(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                  width, height);

@@ -13,13 +13,13 @@ namespace vorn {
 void SdlKeyboard::open() {
     // SDL learns the keys from the window's events: no window, no keyboard.
     if (!window_.sdl())
-        throw VornError(kErrPathAccess, "The keyboard could not be opened (" + window_.openError() + ")");
+        throw VornError(kErrKeyboardOpen, "The keyboard could not be opened (" + window_.openError() + ")");
     window_.gamepads().open();
     open_ = true;
 }
 
 void SdlKeyboard::snapshot(uint8_t state[256]) {
-    if (!open_) throw VornError(kErrPathAccess, "The keyboard could not be read.");
+    if (!open_) throw VornError(kErrKeyboardRead, "The keyboard could not be read.");
     // Brings SDL's key state up to this moment; the events stay queued for the window.
     SDL_PumpEvents();
     int count = 0;

@@ -53,12 +53,12 @@ void BM_TitlePicture(benchmark::State& state) {
 BENCHMARK(BM_TitlePicture)->Unit(benchmark::kMicrosecond);
 
 void BM_TitlePanelFrames(benchmark::State& state) {
-    vorn::Surface back(800, 600);
+    vorn::Surface back(vorn::kScreenWidth, vorn::kScreenHeight);
     back.setFillStyle(vorn::FillStyle::Transparent);
     back.setForeColour(vorn::rgb(255, 255, 0));
     for (auto _ : state) {
         back.drawBox(5, 155, 200, 420);
-        back.drawBox(605, 155, 800, 420);
+        back.drawBox(605, 155, vorn::kScreenWidth, 420);
         benchmark::DoNotOptimize(back.row(155));
     }
 }
@@ -70,7 +70,7 @@ void BM_TitleText(benchmark::State& state) {
         state.SkipWithError("start-up failed in the program's folder");
         return;
     }
-    vorn::Surface back(800, 600);
+    vorn::Surface back(vorn::kScreenWidth, vorn::kScreenHeight);
     back.setFont(t.game.FontMedium);
     back.setForeColour(vorn::rgb(255, 255, 0));
     // As many lines, of about the same lengths, as the help panel and the table hold.

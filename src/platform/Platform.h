@@ -59,8 +59,15 @@ public:
     virtual void show(const std::string& text) = 0;
 };
 
+// The virtual-key numbers of the command keys, and of the game pad's buttons that stand for
+// some of them: A and Start arrive when let go, Back when pressed.
+namespace vk {
+inline constexpr int Escape = 27, F1 = 112, F2 = 113, F3 = 114, F5 = 116, F6 = 117, F7 = 118;
+inline constexpr int PadA = 195, PadStart = 207, PadBack = 208;
+}  // namespace vk
+
 // The main window: its pending messages are handled only when pumpMessages() is called.
-// Key-down events reach the handler as Windows virtual-key numbers.
+// Key-down events reach the handler as virtual-key numbers.
 class Window {
 public:
     virtual ~Window() = default;

@@ -22,10 +22,7 @@ void GameMover::place(const Body& body, const ItemSet& gone) {
     game_.SpeedTime = body.speedTime;
     for (int k = 0; k < game_.ItemCount; ++k) {
         game_.Items[k] = laidOut_[k];
-        if (gone[k]) {
-            game_.Items[k].Left = 800;
-            game_.Items[k].Right = 840;
-        }
+        if (gone[k]) game_.Items[k].markTaken();
     }
 }
 
@@ -44,7 +41,7 @@ ItemSet GameMover::step(uint8_t keys) {
     game_.countDownPowerUps();
     game_.CollectItems();
 
-    // A picked-up item is moved off the right of the screen.
+    // A picked-up item is moved off the screen: it is taken now, and was not before.
     ItemSet touched;
     for (int k = 0; k < game_.ItemCount; ++k)
         if (game_.Items[k].Left != leftBefore[k]) touched.set(k);

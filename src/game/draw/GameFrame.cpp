@@ -30,10 +30,10 @@ bool Game::DrawGameFrame() {
         if (replayMarker) layers::replayMarker(*this, back);
 
         // Empty slots stay empty; the others keep their places.
-        if (SpeedTime > 0) DrawPowerUpIndicator(11, 600, 5);
-        if (HyperJumps > 0) DrawPowerUpIndicator(10, 645, 5);
-        if (InvulnerableTime > 0) DrawPowerUpIndicator(12, 690, 5);
-        if (BallBlasterTime > 0) DrawPowerUpIndicator(14, 735, 5);
+        if (SpeedTime > 0) DrawPowerUpIndicator(kItemExtraSpeed, 600, 5);
+        if (HyperJumps > 0) DrawPowerUpIndicator(kItemHighJump, 645, 5);
+        if (InvulnerableTime > 0) DrawPowerUpIndicator(kItemInvulnerability, 690, 5);
+        if (BallBlasterTime > 0) DrawPowerUpIndicator(kItemBallBlaster, 735, 5);
 
         if (DevMode) {
             if (!FrameRateInfo) raiseObjectNotSet();
@@ -41,8 +41,8 @@ bool Game::DrawGameFrame() {
             if (!FrameRateInfo->Calculate()) return false;
         }
 
-        Rect dest{0, 0, 800, 600};
-        Rect source{0, 0, 800, 600};
+        Rect dest{0, 0, kScreenWidth, kScreenHeight};
+        Rect source{0, 0, kScreenWidth, kScreenHeight};
         ge.Blit(picture(ge.PrimarySurface()), dest, back, source, kBltWait);
         return true;
     });

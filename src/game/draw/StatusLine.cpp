@@ -29,9 +29,9 @@ void health(const Game& g, VBGE& ge, Surface& back) {
     const Surface& character = g.picture(g.SurfCharacter);
     // A half-size character per point of health in a yellow frame; icons past the right edge
     // would draw nothing, so the count stops there.
-    for (int32_t h = 0; h < g.Health && 25 * h + 12 < 800; ++h) {
+    for (int32_t h = 0; h < g.Health && 25 * h + 12 < kScreenWidth; ++h) {
         Rect icon{25 * h + 12, 10, 25 * h + 32, 28};
-        Rect source{0, 0, 40, 36};
+        Rect source{0, 0, kCharWidth, kCharHeight};
         ge.Blit(back, icon, character, source, kBltWaitKeySrc);
         back.drawBox(icon.Left, icon.Top, icon.Right, icon.Bottom);
     }
@@ -67,37 +67,37 @@ void Game::DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY) {
     VBGE& ge = graphics();
     Surface& back = picture(ge.BackBuffer());
     // Every indicator shows the animation frame of the first item of the level, whatever it is.
-    const int32_t left = intFloor(Items[0].Frame) * 40;
+    const int32_t left = intFloor(Items[0].Frame) * kItemWidth;
     back.setFont(FontSmall);
     back.setForeColour(kYellow);
 
     const SurfaceRef* sheet = nullptr;
     int32_t number = 0;
     switch (nKind) {
-        case 11:
+        case kItemExtraSpeed:
             sheet = &SurfExtraSpeed, number = SpeedTime / kFramesPerSecond;
             break;
-        case 10:
+        case kItemHighJump:
             sheet = &SurfHighJump, number = HyperJumps;
             break;
-        case 12:
+        case kItemInvulnerability:
             sheet = &SurfInvulnerable, number = InvulnerableTime / kFramesPerSecond;
             break;
-        case 14:
+        case kItemBallBlaster:
             sheet = &SurfShoot, number = BallBlasterTime / kFramesPerSecond;
             break;
         default:
             break;
     }
     if (sheet) {
-        layers::blit(ge, back, Rect{nX, nY, nX + 40, nY + 35}, picture(*sheet), Rect{left, 0, left + 40, 35},
-                     kBltWaitKeySrc);
+        layers::blit(ge, back, Rect{nX, nY, nX + kItemWidth, nY + kItemHeight}, picture(*sheet),
+                     Rect{left, 0, left + kItemWidth, kItemHeight}, kBltWaitKeySrc);
         back.drawText(nX + 2, nY + 21, line().clear().number(number).str());
     }
 
     back.setForeColour(kYellow);
     back.setFillStyle(FillStyle::Transparent);
-    back.drawBox(nX, nY, nX + 40, nY + 35);
+    back.drawBox(nX, nY, nX + kItemWidth, nY + kItemHeight);
 }
 
 }  // namespace vorn

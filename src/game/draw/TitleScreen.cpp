@@ -54,7 +54,7 @@ void Game::DrawTitleScreen() {
     for (const HelpLine& help : kHelp) back.drawText(10, help.y, out.clear().text(help.text).str());
 
     back.setForeColour(kYellow);
-    back.drawBox(605, 155, 800, 420);
+    back.drawBox(605, 155, kScreenWidth, 420);
     back.setForeColour(kWhite);
     back.drawText(610, 160, out.clear().text("High Scores").str());
     back.setForeColour(kYellow);
@@ -66,8 +66,8 @@ void Game::DrawTitleScreen() {
     }
 
     Surface& primary = picture(ge.PrimarySurface());
-    Rect dest{0, 0, 800, 600};
-    Rect source{0, 0, 800, 600};
+    Rect dest{0, 0, kScreenWidth, kScreenHeight};
+    Rect source{0, 0, kScreenWidth, kScreenHeight};
     ge.Blit(primary, dest, back, source, kBltWait);
 }
 

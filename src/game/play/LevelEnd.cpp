@@ -6,12 +6,6 @@
 
 namespace vorn {
 
-namespace {
-
-constexpr int16_t kEndFrames = 100;
-
-}  // namespace
-
 bool Game::checkLevelCleared() {
     const bool cleared = LevelHasDovi ? DoviRescued : CrystalsTaken == CrystalCount;
     if (!cleared) return true;

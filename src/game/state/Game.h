@@ -27,8 +27,6 @@ class frmOptions;
 class frmHighScore;
 
 inline constexpr int kMaxLevels = 50;
-inline constexpr int kGridRows = 30;
-inline constexpr int kGridColumns = 16;
 inline constexpr int kMaxPlatforms = 100;
 inline constexpr int kMaxItems = 100;
 inline constexpr int kMaxShots = 50;
@@ -36,6 +34,15 @@ inline constexpr int kMaxBombs = 50;
 inline constexpr int kMaxParticleSystems = 15;
 inline constexpr int kHighScoreRows = 10;
 inline constexpr int16_t kNoPlatform = 255;
+
+// The character starts every level here, and comes back here after a fall through the floor.
+inline constexpr float kCharStartX = 5.0f, kCharStartY = 534.0f;
+// Frames from a cleared level or the last health point lost to what follows.
+inline constexpr int16_t kEndFrames = 100;
+// Bombs roll this fast on every platform but the thin ones, and enter the level at it.
+inline constexpr float kBombRollSpeed = 6.0f;
+// Frames between two shots; a level starts with one full wait.
+inline constexpr int16_t kFireInterval = 6;
 
 // The keys the play step reads, by their place in the keyboard snapshot (PC set-1 scan codes,
 // extended keys at the scan code + 128).

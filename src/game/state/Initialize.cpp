@@ -38,7 +38,7 @@ bool Game::Initialize(Window& frm, bool devMode) {
         if (!InputEngine->Initialize()) return false;
         SoundEngine = std::make_unique<VBSE>(platform.sound, platform.messages);
         if (!SoundEngine->Initialize()) return false;
-        if (!graphics().Initialize(800, 600, 16)) return false;
+        if (!graphics().Initialize(kScreenWidth, kScreenHeight, 16)) return false;
 
         // The loading picture shows while everything else loads.
         if (!graphics().LoadBitmap("Loading.bmp", SurfLoading)) return false;

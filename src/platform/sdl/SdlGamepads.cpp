@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/Platform.h"
 #include "platform/sdl/KeyCodes.h"
 
 namespace vorn {
@@ -105,12 +106,12 @@ int SdlGamepads::commandKey(const SDL_Event& event) {
     int key = 0;
     switch (event.cbutton.button) {
         case SDL_CONTROLLER_BUTTON_BACK:
-            return down ? kKeyBack : 0;
+            return down ? vk::PadBack : 0;
         case SDL_CONTROLLER_BUTTON_START:
-            pressed = &pad->startPressed, key = kKeyStart;
+            pressed = &pad->startPressed, key = vk::PadStart;
             break;
         case SDL_CONTROLLER_BUTTON_A:
-            pressed = &pad->aPressed, key = kKeyA;
+            pressed = &pad->aPressed, key = vk::PadA;
             break;
         default:
             return 0;

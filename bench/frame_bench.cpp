@@ -104,7 +104,7 @@ void BM_PlayFrame(benchmark::State& state) {
     headless.messages.echoToStderr = true;
     Game game(headless.platform());
     game.abandonWithoutSaving();
-    if (!game.Initialize(headless.window, true) || !game.StartGame()) {
+    if (!game.Initialize(true) || !game.StartGame()) {
         state.SkipWithError("the game did not start in the program's folder");
         return;
     }

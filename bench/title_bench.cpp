@@ -21,7 +21,7 @@ struct TitleGame {
         fs::current_path(fs::read_symlink("/proc/self/exe").parent_path());
         headless.messages.echoToStderr = true;
         game.abandonWithoutSaving();
-        ok = game.Initialize(headless.window, false);
+        ok = game.Initialize(false);
     }
     vorn::HeadlessPlatform headless;
     vorn::Game game;

@@ -39,7 +39,7 @@ int Main(Platform& platform, const GamePaths& paths, bool developerMode,
     globals.gReplayViewer = &viewer;
 
     // The failing operation has shown its own message; an immediate end saves nothing.
-    if (!game->Initialize(platform.window, globals.gDevMode)) {
+    if (!game->Initialize(globals.gDevMode)) {
         game->abandonWithoutSaving();
         return kExitAtOnce;
     }

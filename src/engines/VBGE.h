@@ -26,7 +26,6 @@ public:
     bool ClearSurface(Surface& dds, bool bBlitToPrimary);
     SurfaceRef PrimarySurface() const;
     SurfaceRef BackBuffer() const;
-    bool initialized() const { return m_bInitialized; }
 
 private:
     Display& m_display;

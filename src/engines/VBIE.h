@@ -12,7 +12,6 @@ public:
     VBIE(Keyboard& keyboard, MessageBox& messages);
     bool Initialize();
     bool GetKeyboardState(uint8_t KeyboardState[256]);
-    bool initialized() const { return m_bInitialized; }
 
 private:
     Keyboard& m_keyboard;

@@ -14,7 +14,6 @@ public:
     // On failure the caller's buffer keeps what it held.
     bool LoadSound(const std::string& sSoundFile, SoundRef& dsb, bool bHighQuality);
     bool PlaySound(const SoundRef& dsb);
-    bool initialized() const { return m_bInitialized; }
 
 private:
     SoundDevice& m_device;

@@ -137,8 +137,8 @@ void Surface::drawBox(int x1, int y1, int x2, int y2) {
     }
 }
 
-void Surface::drawText(int x, int y, const std::string& text) {
-    if (!font_) return;
+int Surface::drawText(int x, int y, std::string_view text) {
+    if (!font_) return x;
     const uint16_t fore = toRgb565(foreColour_);
     int penX = x;
     for (size_t i = 0; i < text.size();) {
@@ -156,6 +156,7 @@ void Surface::drawText(int x, int y, const std::string& text) {
         }
         penX += g.advance;
     }
+    return penX;
 }
 
 }  // namespace vorn

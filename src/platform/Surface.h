@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/Rect.h"
 
@@ -58,8 +59,9 @@ public:
     // Outline (x1, y1)-(x2, y2) in the fore colour, the inside filled when the style is solid.
     void drawBox(int x1, int y1, int x2, int y2);
     // UTF-8 text with its top-left corner at (x, y), transparent background, current font and
-    // colour. Characters outside Windows-1252 show as '?'.
-    void drawText(int x, int y, const std::string& text);
+    // colour. Characters outside Windows-1252 show as '?'. Answers the x where text that goes on
+    // would start: a line drawn in pieces is the same as the line drawn at once.
+    int drawText(int x, int y, std::string_view text);
 
     SDL_Surface* sdl() const { return surface_; }
 

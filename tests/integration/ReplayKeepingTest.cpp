@@ -40,7 +40,7 @@ protected:
         levels[0].rows[28] = "  $             ";
         levels[1].rows[28] = "  $   C         ";
         dir.write("Levels.txt", test::levelsText(levels));
-        ASSERT_TRUE(game->Initialize(headless.window, true));
+        ASSERT_TRUE(game->Initialize(true));
         game->abandonWithoutSaving();
         for (HighScoreEntry& row : game->HighScores) row.Score = 10;
         globals.gGame = game.get();
@@ -93,7 +93,7 @@ protected:
         other.messages.echoToStderr = false;
         Game fresh(other.platform());
         fresh.abandonWithoutSaving();
-        EXPECT_TRUE(fresh.Initialize(other.window, true));
+        EXPECT_TRUE(fresh.Initialize(true));
         for (HighScoreEntry& row : fresh.HighScores) row.Score = 10;
         ReplayPlayer player(replay);
         return playReplay(fresh, player, nullptr);

@@ -6,7 +6,7 @@ HeadlessScreen::HeadlessScreen(bool devMode, const GameFolders& folders) : game(
     // The folder belongs to the program under test: this copy of the game writes nothing.
     game.abandonWithoutSaving();
     game.folders = folders;
-    ok_ = game.Initialize(host.window, devMode);
+    ok_ = game.Initialize(devMode);
 }
 
 std::shared_ptr<const Surface> HeadlessScreen::draw() {

@@ -53,9 +53,6 @@ Body GameMover::body() const {
                 game_.CharInAir, game_.HyperJumps, game_.SpeedTime};
 }
 
-int16_t GameMover::surface() const {
-    Rect r = game_.GetCharRect();
-    return game_.GetSurfaceKind(r);
-}
+int16_t GameMover::surface() const { return game_.GetSurfaceKind(game_.GetCharRect()); }
 
 }  // namespace vorn::levelcheck

@@ -117,7 +117,7 @@ LevelChecker::LevelChecker(const fs::path& levelsFile, const fs::path& namesFile
     game_ = std::make_unique<Game>(host_->platform());
     game_->abandonWithoutSaving();
     InFolder inside(folder_);
-    ready_ = game_->Initialize(host_->window, false);
+    ready_ = game_->Initialize(false);
     if (!ready_)
         error_ = host_->messages.shown.empty() ? "the game did not start" : host_->messages.shown.back();
 }

@@ -55,7 +55,7 @@ Session::Opened Session::open(const fs::path& folder) {
     // installed beside its folder.
     InFolder in(folder.empty() ? findDataFolder(ownFolder()) : folder, ec);
     if (ec) return Opened::NoFolder;
-    return game_->Initialize(host_.window, true) ? Opened::Ready : Opened::Failed;
+    return game_->Initialize(true) ? Opened::Ready : Opened::Failed;
 }
 
 void Session::reset() {

@@ -3,7 +3,7 @@
 #include "core/Error.h"
 #include "core/Numbers.h"
 #include "game/draw/Layers.h"
-#include "game/draw/TextLine.h"
+#include "game/draw/NumberText.h"
 
 namespace vorn {
 
@@ -13,11 +13,6 @@ constexpr uint32_t kWhite = rgb(255, 255, 255);
 constexpr uint32_t kYellow = rgb(255, 255, 0);
 // Power-up timers count frames; the player reads seconds.
 constexpr int kFramesPerSecond = 30;
-
-TextLine& line() {
-    static TextLine text;
-    return text;
-}
 
 }  // namespace
 
@@ -40,16 +35,18 @@ void health(const Game& g, VBGE& ge, Surface& back) {
 void score(const Game& g, Surface& back) {
     back.setFont(g.FontLarge);
     back.setForeColour(kWhite);
-    back.drawText(12, 32, line().clear().text("Score: ").number(g.Score).str());
+    const int x = back.drawText(12, 32, "Score: ");
+    back.drawText(x, 32, NumberText(g.Score).view());
 }
 
 void levelLine(const Game& g, Surface& back) {
     if (g.Level < 1 || g.Level > kMaxLevels) raiseSubscriptOutOfRange();
     back.setFont(g.FontMedium);
     back.setForeColour(kYellow);
-    back.drawText(
-        150, 32,
-        line().clear().text("Level ").number(g.Level).text(": ").text(g.LevelNames[g.Level - 1]).str());
+    int x = back.drawText(150, 32, "Level ");
+    x = back.drawText(x, 32, NumberText(g.Level).view());
+    x = back.drawText(x, 32, ": ");
+    back.drawText(x, 32, g.LevelNames[g.Level - 1]);
 }
 
 // Bottom right, clear of the frame-rate box on the left.
@@ -92,7 +89,7 @@ void Game::DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY) {
     if (sheet) {
         layers::blit(ge, back, Rect{nX, nY, nX + kItemWidth, nY + kItemHeight}, picture(*sheet),
                      Rect{left, 0, left + kItemWidth, kItemHeight}, kBltWaitKeySrc);
-        back.drawText(nX + 2, nY + 21, line().clear().number(number).str());
+        back.drawText(nX + 2, nY + 21, NumberText(number).view());
     }
 
     back.setForeColour(kYellow);

@@ -29,8 +29,7 @@ void Game::moveBombs() {
             continue;
         }
 
-        Rect below = GetBombRect(i);
-        const int16_t surface = GetSurfaceKind(below);
+        const int16_t surface = GetSurfaceKind(GetBombRect(i));
 
         const float speed = surface == kPlatformThin ? kSlowRollSpeed : kBombRollSpeed;
         bomb.VelX = bomb.VelX > 0.0f ? speed : -speed;

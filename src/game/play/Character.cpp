@@ -63,8 +63,7 @@ void Game::horizontalControl() {
     const bool left = keyDown(key::Left), right = keyDown(key::Right);
     float top, accel;
     if (CharInAir == 0) {
-        Rect r = GetCharRect();
-        surfaceUnderChar = GetSurfaceKind(r);
+        surfaceUnderChar = GetSurfaceKind(GetCharRect());
         // Ice keeps most of the speed when the keys are let go, and answers the keys slowly.
         if (!left && !right) {
             const float friction = surfaceUnderChar == kPlatformIcy ? 4.0f : 50.0f;
@@ -122,8 +121,7 @@ bool Game::moveCharacter() {
     KeepCharOnScreen();
 
     if (CharInAir == 0) {
-        Rect r = GetCharRect();
-        surface = GetSurfaceKind(r);
+        surface = GetSurfaceKind(GetCharRect());
     } else {
         surface = kNoPlatform;
     }

@@ -42,8 +42,8 @@ int16_t Game::FindCharPlatform() const {
     return kNoPlatform;
 }
 
-// Looks just below the rectangle: what it would stand on. The caller's rectangle stays moved.
-int16_t Game::GetSurfaceKind(Rect& rect) const {
+// Looks 3 pixels below the rectangle: the kind of platform it would stand on.
+int16_t Game::GetSurfaceKind(Rect rect) const {
     rect.Top += 3;
     rect.Bottom += 3;
     for (int p = 0; p < PlatformCount; ++p)

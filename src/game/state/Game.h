@@ -63,7 +63,7 @@ public:
     // Public interface.
     void SetCharHealth(int16_t nHealth);
     void GotoLevel(int16_t nLevel);
-    bool Initialize(Window& frm, bool devMode);
+    bool Initialize(bool devMode);
     bool StartGame();
     bool StartNextLevel();
     bool StopGame();
@@ -102,7 +102,7 @@ public:
     Rect GetBombRect(int i) const;
     Rect GetShotRect(int j) const;
     int16_t FindCharPlatform() const;
-    int16_t GetSurfaceKind(Rect& rect) const;  // moves rect 3 pixels down
+    int16_t GetSurfaceKind(Rect rect) const;
 
     // ---- The frame step and the simulation (play/) ----
     // Waits for P to be pressed and released again; false when a command key handled meanwhile
@@ -167,7 +167,6 @@ public:
 
     int16_t GameState = kNotInitialized;
     bool Initialized = false;
-    Window* MainForm = nullptr;
     int16_t SoundEffects = -1;  // stored as read from "Options.dat": any non-zero value is on
     int16_t Music = -1;
 

@@ -20,10 +20,9 @@ void setFont(Font& font, int size) {
 
 }  // namespace
 
-bool Game::Initialize(Window& frm, bool devMode) {
+bool Game::Initialize(bool devMode) {
     return trapErrors(platform.messages, "Game - Initialize - ", [&] {
         platform.cursor.showCursor(false);
-        MainForm = &frm;
         for (ParticleSystem& system : ParticleSystems) system = ParticleSystem{};
         DevMode = devMode;
         Rng.seed(platform.clock.seedFromTime());

@@ -20,6 +20,7 @@
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
+#include "forms/frmHighScore.h"
 
 namespace fs = std::filesystem;
 
@@ -49,8 +50,8 @@ protected:
         globals.gReplayViewer = &viewer;
         form.Load();
         headless.dialogs.script = [](Dialog& d) {
-            d.find("txtName")->text = "Ace";
-            d.onClick("cmdOK");
+            d.control(frmHighScore::kName).text = "Ace";
+            d.onClick(frmHighScore::kOK);
         };
     }
 

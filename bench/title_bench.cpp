@@ -48,7 +48,12 @@ void BM_TitlePicture(benchmark::State& state) {
         state.SkipWithError("start-up failed in the program's folder");
         return;
     }
-    for (auto _ : state) t.game.ShowBitmap(t.game.picture(t.game.SurfTitle), false);
+    for (auto _ : state) {
+        if (!t.game.ShowBitmap(t.game.picture(t.game.SurfTitle), false)) {
+            state.SkipWithError("the title picture was not shown");
+            return;
+        }
+    }
 }
 BENCHMARK(BM_TitlePicture)->Unit(benchmark::kMicrosecond);
 

@@ -43,8 +43,9 @@ int Main(Platform& platform, const GamePaths& paths, bool developerMode,
         game->abandonWithoutSaving();
         return kExitAtOnce;
     }
-    // A replay asked for on the command line plays first; refused, the title screen shows.
-    if (!replay.empty()) viewer.watch(replay);
+    // A replay asked for on the command line plays first; refused (with its message), the title
+    // screen shows.
+    if (!replay.empty()) (void)viewer.watch(replay);
     if (!MainLoop(platform, globals).run()) {
         game->abandonWithoutSaving();
         return kExitAtOnce;

@@ -52,12 +52,12 @@ private:
 // Shows prefix + description of whatever the body raised and answers false; the body's own
 // boolean result is passed through. Errors other than VornError are shown with their what().
 template <class Body>
-bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body);
+[[nodiscard]] bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body);
 
 void showError(MessageBox& box, std::string_view prefix, const std::string& description);
 
 template <class Body>
-bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body) {
+[[nodiscard]] bool trapErrors(MessageBox& box, std::string_view prefix, Body&& body) {
     try {
         return body();
     } catch (const std::exception& e) {

@@ -20,8 +20,8 @@ std::size_t formatSingle(float value, char* out, std::size_t size);
 class DevInfo {
 public:
     DevInfo(Clock& clock, MessageBox& messages);
-    bool Initialize(VBGE& GE);
-    bool Calculate();
+    [[nodiscard]] bool Initialize(VBGE& GE);
+    [[nodiscard]] bool Calculate();
     float fps() const { return m_sngFPS; }
 
 private:

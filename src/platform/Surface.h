@@ -44,7 +44,7 @@ public:
 
     // Copies src's srcRect onto destRect of this surface, stretching when the sizes differ.
     // A source rectangle outside the source surface is refused: nothing drawn, false returned.
-    bool blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed);
+    [[nodiscard]] bool blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed);
     // Whole surface to whole surface, plain.
     void copyAll(const Surface& src);
 

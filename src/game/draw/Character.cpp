@@ -19,7 +19,8 @@ void Game::DrawCharacter() {
     const int32_t x = intFloor(CharX), y = intFloor(CharY);
     Rect dest{x, y, x + kCharWidth, y + kCharHeight};
     Rect source{left, top, left + kCharWidth, top + kCharHeight};
-    ge.Blit(picture(ge.BackBuffer()), dest, picture(SurfCharacter), source, kBltWaitKeySrc);
+    // A failed copy has shown its message; the frame is drawn on.
+    (void)ge.Blit(picture(ge.BackBuffer()), dest, picture(SurfCharacter), source, kBltWaitKeySrc);
 }
 
 }  // namespace vorn

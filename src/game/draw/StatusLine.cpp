@@ -27,7 +27,9 @@ void health(const Game& g, VBGE& ge, Surface& back) {
     for (int32_t h = 0; h < g.Health && 25 * h + 12 < kScreenWidth; ++h) {
         Rect icon{25 * h + 12, 10, 25 * h + 32, 28};
         Rect source{0, 0, kCharWidth, kCharHeight};
-        ge.Blit(back, icon, character, source, kBltWaitKeySrc);
+        // A failed copy has shown its message; the frame goes round the icon all the same. The
+        // frame is drawn on the icon's rectangle as the copy clipped it.
+        (void)ge.Blit(back, icon, character, source, kBltWaitKeySrc);
         back.drawBox(icon.Left, icon.Top, icon.Right, icon.Bottom);
     }
 }

@@ -62,7 +62,7 @@ void Game::DrawTitleScreen() {
     Surface& primary = picture(ge.PrimarySurface());
     Rect dest{0, 0, kScreenWidth, kScreenHeight};
     Rect source{0, 0, kScreenWidth, kScreenHeight};
-    ge.Blit(primary, dest, back, source, kBltWait);
+    (void)ge.Blit(primary, dest, back, source, kBltWait);  // a failure has shown its message
 }
 
 }  // namespace vorn

@@ -81,7 +81,8 @@ int16_t Game::FindBombPlatform(int i) {
     for (int16_t p = 0; p < PlatformCount; ++p) {
         const PlatformRec& ledge = Platforms[p];
         if (intersects(r, Rect{ledge.Left, ledge.Top, ledge.Right, ledge.Bottom})) {
-            if (Bombs[i].VelY > 3.0f) playSound(SndBombHit);
+            // A failed sound has shown its message; the bomb lands all the same.
+            if (Bombs[i].VelY > 3.0f) (void)playSound(SndBombHit);
             return p;
         }
     }

@@ -20,7 +20,7 @@ constexpr float kFellOffY = kScreenHeight;
 
 // Platforms are one-way: the character lands only on a platform it was not already inside
 // before this frame's move, while falling, with its top edge still above the platform's top.
-bool airborneStep(Game& g) {
+[[nodiscard]] bool airborneStep(Game& g) {
     g.CharY = g.CharY + g.CharVelY;
     const int16_t p1 = g.FindCharPlatform();
     if (p1 != kNoPlatform) {

@@ -56,7 +56,7 @@ void Game::CheckShotOffScreen(int j) {
     const Rect r = GetShotRect(j);
     if (r.Left < 0 || r.Right > kScreenWidth) {
         Shots[j].Active = false;
-        playSound(SndHit);
+        (void)playSound(SndHit);  // a failed sound has shown its message; the ball is gone anyway
     }
 }
 
@@ -77,7 +77,7 @@ void Game::CheckShotHitsBomb(int j) {
     bomb.Hot = true;
     bomb.FlashTime = kFlashFrames;
     Shots[j].Active = false;
-    playSound(SndHitBomb);
+    (void)playSound(SndHitBomb);  // a failed sound has shown its message; the hit counts anyway
 }
 
 void Game::CheckShotHitsPlatform(int j) {
@@ -86,7 +86,7 @@ void Game::CheckShotHitsPlatform(int j) {
         const PlatformRec& ledge = Platforms[p];
         if (intersects(r, Rect{ledge.Left, ledge.Top, ledge.Right, ledge.Bottom})) {
             Shots[j].Active = false;
-            playSound(SndHit);
+            (void)playSound(SndHit);  // a failed sound has shown its message; the ball is gone anyway
             return;
         }
     }

@@ -63,35 +63,35 @@ public:
     // Public interface.
     void SetCharHealth(int16_t nHealth);
     void GotoLevel(int16_t nLevel);
-    bool Initialize(bool devMode);
-    bool StartGame();
-    bool StartNextLevel();
-    bool StopGame();
-    bool DoFrame();
-    bool DrawFrame();
-    bool ShowOptions();
-    bool AskForName(std::string& sName);
+    [[nodiscard]] bool Initialize(bool devMode);
+    [[nodiscard]] bool StartGame();
+    [[nodiscard]] bool StartNextLevel();
+    [[nodiscard]] bool StopGame();
+    [[nodiscard]] bool DoFrame();
+    [[nodiscard]] bool DrawFrame();
+    [[nodiscard]] bool ShowOptions();
+    [[nodiscard]] bool AskForName(std::string& sName);
     bool IsRunning() const { return GameState == kPlaying; }
 
     // Ends the run without writing the options or the high scores (an immediate end).
     void abandonWithoutSaving() { saveOnDestruction_ = false; }
 
     // ---- Set-up and files (state/, persist/) ----
-    bool LoadSounds();
-    bool LoadGraphics();
-    bool LoadLevels();
+    [[nodiscard]] bool LoadSounds();
+    [[nodiscard]] bool LoadGraphics();
+    [[nodiscard]] bool LoadLevels();
     // Tells one loaded level set from another: the levels' cells and names, as loaded.
     uint64_t levelSetFingerprint() const;
-    bool LoadHighScores();
-    bool SaveHighScores();
+    [[nodiscard]] bool LoadHighScores();
+    [[nodiscard]] bool SaveHighScores();
     void SetDefaultHighScores();
-    bool LoadGameOptions();
-    bool SaveGameOptions();
-    bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
+    [[nodiscard]] bool LoadGameOptions();
+    [[nodiscard]] bool SaveGameOptions();
+    [[nodiscard]] bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
     void InitBomb(int16_t b);
-    bool showNextLevelScreen();  // the level start's announcement, shown at once
+    [[nodiscard]] bool showNextLevelScreen();  // the level start's announcement, shown at once
     // Plays a sound the one way the game does: only with sound effects on; false when it failed.
-    bool playSound(const SoundRef& sound);
+    [[nodiscard]] bool playSound(const SoundRef& sound);
     // Lets pending window messages be handled once.
     void doEvents();
     // A loaded picture; raises the platform's "object not set" error when it is missing.
@@ -107,9 +107,9 @@ public:
     // ---- The frame step and the simulation (play/) ----
     // Waits for P to be pressed and released again; false when a command key handled meanwhile
     // stopped the game or started another level, so the paused frame must not go on.
-    bool PauseGame();
-    void horizontalControl();  // also finds surfaceUnderChar for the motion
-    bool moveCharacter();      // false: a sound of the frame step failed
+    [[nodiscard]] bool PauseGame();
+    void horizontalControl();            // also finds surfaceUnderChar for the motion
+    [[nodiscard]] bool moveCharacter();  // false: a sound of the frame step failed
     void KeepCharOnScreen();
     void updatePose();
     void CollectItems();
@@ -121,14 +121,14 @@ public:
     void CheckBombHitsChar();
     void animateBombs();
     void moveShots();
-    bool fire();  // firing and the ShotDelay count-down; false: the Shoot sound failed
+    [[nodiscard]] bool fire();  // firing and the ShotDelay count-down; false: the Shoot sound failed
     void CheckShotOffScreen(int j);
     void CheckShotHitsBomb(int j);
     void CheckShotHitsPlatform(int j);
     void animateShots();
     void countDownPowerUps();
-    bool checkLevelCleared();
-    bool countDownEnd();
+    [[nodiscard]] bool checkLevelCleared();
+    void countDownEnd();
     void EndGame();
     void CheckHighScore();
     void StartParticles(float X, float Y, float DivX, float DivY, float Gravity, float Lift, float Spread,
@@ -145,7 +145,7 @@ public:
     void askForHighScoreName(std::string& name);
 
     // ---- Drawing (draw/) ----
-    bool DrawGameFrame();
+    [[nodiscard]] bool DrawGameFrame();
     void DrawCharacter();
     void DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY);
     void DrawTitleScreen();

@@ -154,7 +154,8 @@ bool Game::showNextLevelScreen() {
     SurfaceRef primary = engine.PrimarySurface();
     Rect screen{0, 0, kScreenWidth, kScreenHeight};
     Rect source{0, 0, kScreenWidth, kScreenHeight};
-    engine.Blit(picture(primary), screen, *back, source, kBltWait);
+    // A failed copy has shown its message; the level starts all the same.
+    (void)engine.Blit(picture(primary), screen, *back, source, kBltWait);
     return true;
 }
 

@@ -51,39 +51,47 @@ void fillWorstCase(Game& g) {
     const int L = g.Level - 1;
     for (int row = 0; row < kGridRows; ++row)
         for (int column = 0; column < kGridColumns; ++column)
-            g.LevelGrid[row][column][L] = static_cast<uint8_t>((row + column) % 5);
+            g.LevelGrid[row][column][L] = static_cast<uint8_t>((row + column) % kPlatformKinds);
     g.PlatformCount = kMaxPlatforms;
     for (int p = 0; p < kMaxPlatforms; ++p) {
         int row = 4 + (p / kGridColumns) * 4, column = p % kGridColumns;
-        g.Platforms[p] = PlatformRec{column * 50 + 10, row * 20 + 2, column * 50 + 40, row * 20 + 17,
-                                     static_cast<int16_t>(p % 5)};
+        g.Platforms[p] =
+            PlatformRec{column * kCellWidth + 10, row * kCellHeight + 2, column * kCellWidth + 40,
+                        row * kCellHeight + 17, static_cast<int16_t>(p % kPlatformKinds)};
     }
     // Items float where the character never is, so none is taken.
     g.ItemCount = kMaxItems;
     g.CrystalCount = 1;
     g.CrystalsTaken = 0;
     for (int k = 0; k < kMaxItems; ++k) {
-        int left = (k % 19) * 40, top = 60 + (k / 19) * 8;
-        g.Items[k] = ItemRec{left, top, left + 40, top + 35, static_cast<float>(k % 16),
-                             static_cast<int16_t>(k == 0 ? 13 : 10 + k % 7)};
+        int left = (k % 19) * kItemWidth, top = 60 + (k / 19) * 8;
+        g.Items[k] = ItemRec{left,
+                             top,
+                             left + kItemWidth,
+                             top + kItemHeight,
+                             static_cast<float>(k % kAnimationFrames),
+                             static_cast<int16_t>(k == 0 ? kItemCrystal : kItemHighJump + k % 7)};
     }
     g.BombCount = kMaxBombs;
     for (int i = 0; i < kMaxBombs; ++i) {
         BombRec& b = g.Bombs[i];
         b = BombRec{};
-        b.X = static_cast<float>((i * 73) % 760);
+        b.X = static_cast<float>((i * 73) % (kScreenWidth - kBombSize));
         b.Y = static_cast<float>(40 + (i * 37) % 400);
-        b.VelX = i % 2 ? -6.0f : 6.0f;
+        b.VelX = i % 2 ? -kBombRollSpeed : kBombRollSpeed;
         b.Direction = i % 2 ? 0 : 1;
-        b.Frame = static_cast<float>(i % 16);
+        b.Frame = static_cast<float>(i % kAnimationFrames);
     }
     for (int j = 0; j < kMaxShots; ++j) {
         ShotRec& s = g.Shots[j];
-        s = ShotRec{true, static_cast<int16_t>(100 + (j * 11) % 600), static_cast<int16_t>(30 + j * 11), 1.0f,
-                    static_cast<int16_t>(j % 2), j % 2 ? 15.0f : -15.0f};
+        s = ShotRec{true,
+                    static_cast<int16_t>(100 + (j * 11) % 600),
+                    static_cast<int16_t>(30 + j * 11),
+                    1.0f,
+                    static_cast<int16_t>(j % 2),
+                    j % 2 ? 15.0f : -15.0f};
     }
-    for (int s = 0; s < kMaxParticleSystems; ++s)
-        g.startExplosionEffect(static_cast<float>(50 * s), 300.0f);
+    for (int s = 0; s < kMaxParticleSystems; ++s) g.startExplosionEffect(static_cast<float>(50 * s), 300.0f);
     g.InvulnerableTime = 30000;  // bombs pass through the character: nothing ends the level
     g.CharX = 380;
     g.CharY = 300;
@@ -96,7 +104,7 @@ void BM_PlayFrame(benchmark::State& state) {
     headless.messages.echoToStderr = true;
     Game game(headless.platform());
     game.abandonWithoutSaving();
-    if (!game.Initialize(headless.window, true) || !game.StartGame()) {
+    if (!game.Initialize(true) || !game.StartGame()) {
         state.SkipWithError("the game did not start in the program's folder");
         return;
     }

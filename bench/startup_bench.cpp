@@ -29,7 +29,7 @@ void BM_Initialize(benchmark::State& state) {
         auto game = std::make_unique<Game>(headless.platform());
         // Nothing is written: the build's folder stays as the build made it.
         game->abandonWithoutSaving();
-        if (!game->Initialize(headless.window, false)) {
+        if (!game->Initialize(false)) {
             state.SkipWithError("start-up failed in the program's folder");
             return;
         }
@@ -45,7 +45,7 @@ void BM_TitlePass(benchmark::State& state) {
     HeadlessPlatform headless;
     Game game(headless.platform());
     game.abandonWithoutSaving();
-    if (!game.Initialize(headless.window, false)) {
+    if (!game.Initialize(false)) {
         state.SkipWithError("start-up failed in the program's folder");
         return;
     }
@@ -70,7 +70,7 @@ void BM_StartupOnDisplay(benchmark::State& state) {
         SdlPlatform sdl;
         auto game = std::make_unique<Game>(sdl.platform());
         game->abandonWithoutSaving();
-        if (!game->Initialize(sdl.window, false) || !game->DrawFrame()) {
+        if (!game->Initialize(false) || !game->DrawFrame()) {
             state.SkipWithError("start-up failed on the display");
             return;
         }

@@ -21,7 +21,7 @@ struct TitleGame {
         fs::current_path(fs::read_symlink("/proc/self/exe").parent_path());
         headless.messages.echoToStderr = true;
         game.abandonWithoutSaving();
-        ok = game.Initialize(headless.window, false);
+        ok = game.Initialize(false);
     }
     vorn::HeadlessPlatform headless;
     vorn::Game game;
@@ -48,17 +48,22 @@ void BM_TitlePicture(benchmark::State& state) {
         state.SkipWithError("start-up failed in the program's folder");
         return;
     }
-    for (auto _ : state) t.game.ShowBitmap(t.game.picture(t.game.SurfTitle), false);
+    for (auto _ : state) {
+        if (!t.game.ShowBitmap(t.game.picture(t.game.SurfTitle), false)) {
+            state.SkipWithError("the title picture was not shown");
+            return;
+        }
+    }
 }
 BENCHMARK(BM_TitlePicture)->Unit(benchmark::kMicrosecond);
 
 void BM_TitlePanelFrames(benchmark::State& state) {
-    vorn::Surface back(800, 600);
+    vorn::Surface back(vorn::kScreenWidth, vorn::kScreenHeight);
     back.setFillStyle(vorn::FillStyle::Transparent);
     back.setForeColour(vorn::rgb(255, 255, 0));
     for (auto _ : state) {
         back.drawBox(5, 155, 200, 420);
-        back.drawBox(605, 155, 800, 420);
+        back.drawBox(605, 155, vorn::kScreenWidth, 420);
         benchmark::DoNotOptimize(back.row(155));
     }
 }
@@ -70,7 +75,7 @@ void BM_TitleText(benchmark::State& state) {
         state.SkipWithError("start-up failed in the program's folder");
         return;
     }
-    vorn::Surface back(800, 600);
+    vorn::Surface back(vorn::kScreenWidth, vorn::kScreenHeight);
     back.setFont(t.game.FontMedium);
     back.setForeColour(vorn::rgb(255, 255, 0));
     // As many lines, of about the same lengths, as the help panel and the table hold.

@@ -34,6 +34,8 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
+using vorn::kScreenHeight;
+using vorn::kScreenWidth;
 using vorn::Surface;
 
 namespace {
@@ -62,8 +64,8 @@ struct Signature {
     std::vector<uint32_t> colours;
 
     explicit Signature(const Surface& screen) {
-        for (int y = 15; y < 600; y += 30)
-            for (int x = 15; x < 800; x += 30) {
+        for (int y = 15; y < kScreenHeight; y += 30)
+            for (int x = 15; x < kScreenWidth; x += 30) {
                 points.emplace_back(x, y);
                 colours.push_back(widen(screen.pixel(x, y)));
             }
@@ -93,8 +95,8 @@ std::shared_ptr<Surface> expectedTitle() {
     vorn::HeadlessPlatform headless;
     vorn::Game game(headless.platform());
     game.abandonWithoutSaving();
-    if (!game.Initialize(headless.window, false) || !game.DrawFrame()) return nullptr;
-    auto copy = std::make_shared<Surface>(800, 600);
+    if (!game.Initialize(false) || !game.DrawFrame()) return nullptr;
+    auto copy = std::make_shared<Surface>(kScreenWidth, kScreenHeight);
     copy->copyAll(*headless.display.primary());
     return copy;
 }
@@ -102,11 +104,11 @@ std::shared_ptr<Surface> expectedTitle() {
 // The loading picture as the game shows it: centred on a black screen.
 std::shared_ptr<Surface> expectedLoading() {
     const auto picture = Surface::loadBitmap("Loading.bmp");
-    auto screen = std::make_shared<Surface>(800, 600);
-    const int left = (800 - picture->width()) / 2, top = (600 - picture->height()) / 2;
+    auto screen = std::make_shared<Surface>(kScreenWidth, kScreenHeight);
+    const int left = (kScreenWidth - picture->width()) / 2, top = (kScreenHeight - picture->height()) / 2;
     for (int y = 0; y < picture->height(); ++y)
         for (int x = 0; x < picture->width(); ++x)
-            if (x + left >= 0 && x + left < 800 && y + top >= 0 && y + top < 600)
+            if (x + left >= 0 && x + left < kScreenWidth && y + top >= 0 && y + top < kScreenHeight)
                 screen->setPixel(x + left, y + top, picture->pixel(x, y));
     return screen;
 }
@@ -184,7 +186,7 @@ int main(int argc, char** argv) {
     const Window root = DefaultRootWindow(x);
     XWindowAttributes rootSize;
     XGetWindowAttributes(x, root, &rootSize);
-    if (rootSize.width != 800 || rootSize.height != 600 || rootSize.depth != 24) {
+    if (rootSize.width != kScreenWidth || rootSize.height != kScreenHeight || rootSize.depth != 24) {
         std::fprintf(stderr,
                      "title_probe: needs an 800x600x24 screen, where the game's picture is not scaled\n");
         return 2;
@@ -203,7 +205,7 @@ int main(int argc, char** argv) {
         const pid_t pid = startGame(folder, settings.windowed);
         double loading = -1, shown = -1, cpu = -1;
         while (msSince(started) < 20000) {
-            XImage* image = XGetImage(x, root, 0, 0, 800, 600, AllPlanes, ZPixmap);
+            XImage* image = XGetImage(x, root, 0, 0, kScreenWidth, kScreenHeight, AllPlanes, ZPixmap);
             if (image) {
                 if (loading < 0 && loadingSeen.seenIn(image)) loading = msSince(started);
                 if (titleSeen.seenIn(image)) {

@@ -39,19 +39,20 @@ int Main(Platform& platform, const GamePaths& paths, bool developerMode,
     globals.gReplayViewer = &viewer;
 
     // The failing operation has shown its own message; an immediate end saves nothing.
-    if (!game->Initialize(platform.window, globals.gDevMode)) {
+    if (!game->Initialize(globals.gDevMode)) {
         game->abandonWithoutSaving();
         return kExitAtOnce;
     }
-    // A replay asked for on the command line plays first; refused, the title screen shows.
-    if (!replay.empty()) viewer.watch(replay);
+    // A replay asked for on the command line plays first; refused (with its message), the title
+    // screen shows.
+    if (!replay.empty()) (void)viewer.watch(replay);
     if (!MainLoop(platform, globals).run()) {
         game->abandonWithoutSaving();
         return kExitAtOnce;
     }
 
     // A game still in play ends with the program. The options and the high scores are written
-    // once, here at the orderly end, when the Game goes.
+    // once, at this orderly end: the Game writes both files as game.reset() destroys it.
     viewer.stop();
     keeper.gameEnded(GameEnd::Closed);
     globals.gReplayKeeper = nullptr;

@@ -21,7 +21,7 @@ public:
     MainLoop(Platform& platform, Globals& globals);
     // True when the loop ended the orderly way (Escape on the title screen, the window closed);
     // false when drawing or stepping failed and the program must end at once.
-    bool run();
+    [[nodiscard]] bool run();
 
 private:
     Platform& platform_;

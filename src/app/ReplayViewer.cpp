@@ -100,7 +100,8 @@ void ReplayViewer::afterFrame() {
 void ReplayViewer::stop() {
     if (!watching()) return;
     // What was played back is no game of the player's: it does not go on with their keys.
-    if (game_.IsRunning()) game_.StopGame();
+    // A failed stop has shown its message; the replay is let go all the same.
+    if (game_.IsRunning()) (void)game_.StopGame();
     if (game_.playerInput == player_.get()) game_.playerInput = nullptr;
     game_.replayMarker = false;
     game_.HighScores = table_;

@@ -21,9 +21,9 @@ public:
     ReplayViewer(Game& game, Keyboard& keyboard, MessageBox& messages, std::filesystem::path folder);
 
     // Starts playing the replay in `file`; false when it was refused (the message is shown).
-    bool watch(const std::filesystem::path& file);
+    [[nodiscard]] bool watch(const std::filesystem::path& file);
     // F3: the game of the table's top row when it is kept, else the last game, else nothing.
-    bool watchBest();
+    [[nodiscard]] bool watchBest();
     bool watching() const { return player_ != nullptr; }
     const ReplayPlayer* player() const { return player_.get(); }
 

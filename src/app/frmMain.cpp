@@ -29,15 +29,16 @@ void frmMain::Form_KeyDown(int KeyCode) {
             if (!game.StartGame() && keeper) keeper->gameDidNotStart();
             break;
         case vk::F2:
-            game.ShowOptions();
+            (void)game.ShowOptions();  // a failure has shown its message; the options stay
             break;
         case vk::F3:
-            if (!game.IsRunning() && viewer) viewer->watchBest();
+            // A refused replay has shown its message; the title screen stays.
+            if (!game.IsRunning() && viewer) (void)viewer->watchBest();
             break;
         case vk::Escape:
             // Escape leaves a game (or a replay) first, and the program only from the title screen.
             if (game.IsRunning()) {
-                game.StopGame();
+                (void)game.StopGame();  // a failure has shown its message; the game is left anyway
                 if (viewer) viewer->stop();
                 if (keeper) keeper->gameEnded(GameEnd::Left);
             } else {
@@ -48,7 +49,8 @@ void frmMain::Form_KeyDown(int KeyCode) {
         case vk::F6:
         case vk::F7:
             if (!developer) break;
-            if (KeyCode == vk::F5) game.StartNextLevel();
+            // A level start that fails has shown its message; play goes on where it was.
+            if (KeyCode == vk::F5) (void)game.StartNextLevel();
             if (KeyCode == vk::F6) game.GotoLevel(100);
             if (KeyCode == vk::F7) game.SetCharHealth(10);
             if (keeper) keeper->commandActed(KeyCode);

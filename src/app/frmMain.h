@@ -7,13 +7,6 @@
 
 namespace vorn {
 
-// Windows virtual-key numbers of the command keys, and of the game pad's buttons that stand
-// for some of them: A and Start arrive when let go, Back when pressed.
-namespace vk {
-inline constexpr int Escape = 27, F1 = 112, F2 = 113, F3 = 114, F5 = 116, F6 = 117, F7 = 118;
-inline constexpr int PadA = 195, PadStart = 207, PadBack = 208;
-}  // namespace vk
-
 class frmMain {
 public:
     frmMain(Window& window, Globals& globals);

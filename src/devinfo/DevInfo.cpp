@@ -55,7 +55,7 @@ bool DevInfo::Calculate() {
         }
 
         SurfaceRef back = m_GE->BackBuffer();
-        if (!back) throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+        if (!back) raiseObjectNotSet();
         back->setFillColour(rgb(0, 0, 0));
         back->setFillStyle(FillStyle::Solid);
         back->setForeColour(rgb(255, 255, 255));

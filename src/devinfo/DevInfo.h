@@ -13,15 +13,15 @@ namespace vorn {
 
 class VBGE;
 
-// A Single as the game has always written one: up to seven significant digits, no trailing
-// zeros, a decimal point only when needed (0, 31, 33.33333). Returns the length written.
+// A float written with up to seven significant digits, no trailing zeros and a decimal point
+// only when needed (0, 31, 33.33333). Returns the length written.
 std::size_t formatSingle(float value, char* out, std::size_t size);
 
 class DevInfo {
 public:
     DevInfo(Clock& clock, MessageBox& messages);
-    bool Initialize(VBGE& GE);
-    bool Calculate();
+    [[nodiscard]] bool Initialize(VBGE& GE);
+    [[nodiscard]] bool Calculate();
     float fps() const { return m_sngFPS; }
 
 private:

@@ -82,7 +82,7 @@ bool VBGE::Blit(Surface& ddsDest, Rect& rectDest, const Surface& ddsSource, Rect
         }
 
         // A copy that the surface refuses draws nothing and is no error.
-        ddsDest.blt(rectDest, ddsSource, rectSource, (nFlags & kBltKeySrc) != 0);
+        (void)ddsDest.blt(rectDest, ddsSource, rectSource, (nFlags & kBltKeySrc) != 0);
         if (&ddsDest == m_ddsPrimary.get()) m_display.presentPrimary();
         return true;
     });

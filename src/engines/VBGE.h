@@ -18,15 +18,15 @@ public:
     VBGE(Display& display, MessageBox& messages);
     ~VBGE();
 
-    bool Initialize(int16_t nWidth, int16_t nHeight, int16_t nBPP);
-    bool LoadBitmap(const std::string& sBitmap, SurfaceRef& dds);
+    [[nodiscard]] bool Initialize(int16_t nWidth, int16_t nHeight, int16_t nBPP);
+    [[nodiscard]] bool LoadBitmap(const std::string& sBitmap, SurfaceRef& dds);
     // Clips both rectangles in place against the screen, then copies; a refused copy is no error.
     // Surfaces are passed by reference: a blit adds no reference count traffic to the frame.
-    bool Blit(Surface& ddsDest, Rect& rectDest, const Surface& ddsSource, Rect& rectSource, int32_t nFlags);
-    bool ClearSurface(Surface& dds, bool bBlitToPrimary);
+    [[nodiscard]] bool Blit(Surface& ddsDest, Rect& rectDest, const Surface& ddsSource, Rect& rectSource,
+                            int32_t nFlags);
+    [[nodiscard]] bool ClearSurface(Surface& dds, bool bBlitToPrimary);
     SurfaceRef PrimarySurface() const;
     SurfaceRef BackBuffer() const;
-    bool initialized() const { return m_bInitialized; }
 
 private:
     Display& m_display;

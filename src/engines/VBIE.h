@@ -10,9 +10,8 @@ namespace vorn {
 class VBIE {
 public:
     VBIE(Keyboard& keyboard, MessageBox& messages);
-    bool Initialize();
-    bool GetKeyboardState(uint8_t KeyboardState[256]);
-    bool initialized() const { return m_bInitialized; }
+    [[nodiscard]] bool Initialize();
+    [[nodiscard]] bool GetKeyboardState(uint8_t KeyboardState[256]);
 
 private:
     Keyboard& m_keyboard;

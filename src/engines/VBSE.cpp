@@ -25,7 +25,7 @@ bool VBSE::LoadSound(const std::string& sSoundFile, SoundRef& dsb, bool bHighQua
 bool VBSE::PlaySound(const SoundRef& dsb) {
     return trapErrors(m_messages, "VBSE - PlaySound - ", [&] {
         if (!m_bInitialized) raiseNotInitialized();
-        if (!dsb) throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+        if (!dsb) raiseObjectNotSet();
         m_device.play(*dsb);
         return true;
     });

@@ -10,11 +10,10 @@ namespace vorn {
 class VBSE {
 public:
     VBSE(SoundDevice& device, MessageBox& messages);
-    bool Initialize();
+    [[nodiscard]] bool Initialize();
     // On failure the caller's buffer keeps what it held.
-    bool LoadSound(const std::string& sSoundFile, SoundRef& dsb, bool bHighQuality);
-    bool PlaySound(const SoundRef& dsb);
-    bool initialized() const { return m_bInitialized; }
+    [[nodiscard]] bool LoadSound(const std::string& sSoundFile, SoundRef& dsb, bool bHighQuality);
+    [[nodiscard]] bool PlaySound(const SoundRef& dsb);
 
 private:
     SoundDevice& m_device;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/Dialog.h"
 
@@ -9,12 +10,18 @@ namespace vorn {
 
 class frmOptions : public Dialog {
 public:
+    // The controls' names, used wherever the form or a test reaches a control.
+    static constexpr std::string_view kSoundEffects = "chkSoundEffects";
+    static constexpr std::string_view kMusic = "chkMusic";
+    static constexpr std::string_view kOK = "cmdOK";
+    static constexpr std::string_view kCancel = "cmdCancel";
+
     frmOptions();
     std::string caption() const override { return "Vorn! Options"; }
     int clientWidthTwips() const override { return 2895; }
     int clientHeightTwips() const override { return 1335; }
     void onActivate() override;
-    void onClick(const std::string& controlName) override;
+    void onClick(std::string_view controlName) override;
     // Creates the controls anew for a showing.
     void load();
 

@@ -3,7 +3,9 @@
 // description and react to its events; a DialogRunner shows it and feeds it input.
 #pragma once
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorn {
@@ -31,11 +33,12 @@ public:
     virtual int clientWidthTwips() const = 0;
     virtual int clientHeightTwips() const = 0;
     std::vector<Control>& controls() { return controls_; }
-    Control* find(const std::string& name);
+    // The control of that name; a name the dialog lacks is a programming error and throws.
+    Control& control(std::string_view name);
 
     // Events the runner raises.
     virtual void onActivate() {}
-    virtual void onClick(const std::string& /*controlName*/) {}
+    virtual void onClick(std::string_view /*controlName*/) {}
     // The control that takes the focus on activation (by name), empty for the first in tab order.
     virtual std::string focusOnActivate() const { return {}; }
 
@@ -51,10 +54,10 @@ private:
     bool unloaded_ = false;
 };
 
-inline Control* Dialog::find(const std::string& name) {
+inline Control& Dialog::control(std::string_view name) {
     for (auto& c : controls_)
-        if (c.name == name) return &c;
-    return nullptr;
+        if (c.name == name) return c;
+    throw std::logic_error("the dialog \"" + caption() + "\" has no control named " + std::string(name));
 }
 
 }  // namespace vorn

@@ -27,7 +27,8 @@ public:
     virtual void presentPrimary() = 0;
 };
 
-// The whole keyboard as 256 bytes indexed by DirectInput key number; top bit = down.
+// The whole keyboard as 256 bytes indexed by PC set-1 scan code (extended keys at the scan code
+// + 128); top bit = down.
 class Keyboard {
 public:
     virtual ~Keyboard() = default;
@@ -58,8 +59,15 @@ public:
     virtual void show(const std::string& text) = 0;
 };
 
+// The virtual-key numbers of the command keys, and of the game pad's buttons that stand for
+// some of them: A and Start arrive when let go, Back when pressed.
+namespace vk {
+inline constexpr int Escape = 27, F1 = 112, F2 = 113, F3 = 114, F5 = 116, F6 = 117, F7 = 118;
+inline constexpr int PadA = 195, PadStart = 207, PadBack = 208;
+}  // namespace vk
+
 // The main window: its pending messages are handled only when pumpMessages() is called.
-// Key-down events reach the handler as Windows virtual-key numbers.
+// Key-down events reach the handler as virtual-key numbers.
 class Window {
 public:
     virtual ~Window() = default;
@@ -76,12 +84,13 @@ public:
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual uint32_t milliseconds() = 0;  // wraps like timeGetTime
+    virtual uint32_t milliseconds() = 0;  // since the machine started; wraps after 49.7 days
     virtual void sleep(uint32_t ms) = 0;
     virtual uint64_t seedFromTime() = 0;
 };
 
-// The counting pointer visibility of ShowCursor: shown while the count is 0 or more.
+// The mouse pointer's visibility as a count: every hide is matched by a show, and the pointer
+// shows while the count is 0 or more.
 class Cursor {
 public:
     virtual ~Cursor() = default;

@@ -1,5 +1,5 @@
 // A screen rectangle: Right and Bottom lie just outside it. Every collision test of the
-// game uses intersects(), which is the platform's IntersectRect rule.
+// game uses intersects(): two rectangles touch when their overlap is not empty.
 #pragma once
 
 #include <algorithm>

@@ -104,7 +104,8 @@ bool Surface::blt(const Rect& destRect, const Surface& src, const Rect& srcRect,
 }
 
 void Surface::copyAll(const Surface& src) {
-    blt(Rect{0, 0, width(), height()}, src, Rect{0, 0, src.width(), src.height()}, false);
+    // The whole of a surface is never outside it, so this copy is never refused.
+    (void)blt(Rect{0, 0, width(), height()}, src, Rect{0, 0, src.width(), src.height()}, false);
 }
 
 void Surface::drawBox(int x1, int y1, int x2, int y2) {
@@ -131,8 +132,8 @@ void Surface::drawBox(int x1, int y1, int x2, int y2) {
     }
 }
 
-void Surface::drawText(int x, int y, const std::string& text) {
-    if (!font_) return;
+int Surface::drawText(int x, int y, std::string_view text) {
+    if (!font_) return x;
     const uint16_t fore = toRgb565(foreColour_);
     int penX = x;
     for (size_t i = 0; i < text.size();) {
@@ -150,6 +151,7 @@ void Surface::drawText(int x, int y, const std::string& text) {
         }
         penX += g.advance;
     }
+    return penX;
 }
 
 }  // namespace vorn

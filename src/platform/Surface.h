@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Rect.h"
@@ -15,7 +16,7 @@ namespace vorn {
 
 class Font;
 
-// Colours are 0x00BBGGRR values, as the RGB() of the original platform builds them.
+// Colours are 0x00BBGGRR values: red in the low byte, blue in the third.
 constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 uint16_t toRgb565(uint32_t colour);
 
@@ -30,7 +31,7 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // Loads a Windows bitmap file into a new RGB565 surface with the colour key set.
+    // Loads a BMP file into a new RGB565 surface with the colour key set.
     // Throws VornError with the platform's description when the file cannot be read.
     static std::shared_ptr<Surface> loadBitmap(const std::string& path);
 
@@ -43,8 +44,8 @@ public:
 
     // Copies src's srcRect onto destRect of this surface, stretching when the sizes differ.
     // A source rectangle outside the source surface is refused: nothing drawn, false returned.
-    bool blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed);
-    // Whole surface to whole surface, plain (the all-zero rectangles of the original).
+    [[nodiscard]] bool blt(const Rect& destRect, const Surface& src, const Rect& srcRect, bool keyed);
+    // Whole surface to whole surface, plain.
     void copyAll(const Surface& src);
 
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
@@ -58,8 +59,9 @@ public:
     // Outline (x1, y1)-(x2, y2) in the fore colour, the inside filled when the style is solid.
     void drawBox(int x1, int y1, int x2, int y2);
     // UTF-8 text with its top-left corner at (x, y), transparent background, current font and
-    // colour. Characters outside Windows-1252 show as '?'.
-    void drawText(int x, int y, const std::string& text);
+    // colour. Characters outside Windows-1252 show as '?'. Answers the x where text that goes on
+    // would start: a line drawn in pieces is the same as the line drawn at once.
+    int drawText(int x, int y, std::string_view text);
 
 private:
     uint16_t* rowOf(int y) { return pixels_.data() + static_cast<ptrdiff_t>(y) * width_; }

@@ -116,7 +116,7 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     ASSERT_TRUE(x.key("Return"));
 
     // Dovi was rescued: the congratulation picture, then the title screen with the new row.
-    drawn.game.ShowBitmap(drawn.game.picture(drawn.game.SurfCongrat), true);
+    EXPECT_TRUE(drawn.game.ShowBitmap(drawn.game.picture(drawn.game.SurfCongrat), true));
     const auto congrat = drawn.screen();
     EXPECT_TRUE(test::isScreen(test::waitForScreen(
         x, [&](const Image& s) { return test::likeness(s, *congrat, kWholeScreen) >= 0.98; }, 5000)))

@@ -84,8 +84,8 @@ TEST_F(DialogOnX, TheMouseWorksCheckBoxesAndButtonsButNotDisabledControls) {
     script[13] = [this] { clickClient(1560 + 500, 720 + 180); };  // Cancel
     run();
     EXPECT_TRUE(dialog.unloaded());
-    EXPECT_EQ(dialog.find("chkSoundEffects")->value, 0);
-    EXPECT_EQ(dialog.find("chkMusic")->value, 1);
+    EXPECT_EQ(dialog.control(frmOptions::kSoundEffects).value, 0);
+    EXPECT_EQ(dialog.control(frmOptions::kMusic).value, 1);
     EXPECT_EQ(dialog.bSoundEffects, -1) << "Cancel keeps what the dialog was given";
 }
 

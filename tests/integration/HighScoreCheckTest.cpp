@@ -4,6 +4,7 @@
 
 #include "platform/Dialog.h"
 #include "support/PlayFixture.h"
+#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {
@@ -17,8 +18,8 @@ protected:
     // The player types this name and presses OK.
     void offer(int score, const std::string& name) {
         play.host.dialogs.script = [name](Dialog& d) {
-            d.find("txtName")->text = name;
-            d.onClick("cmdOK");
+            d.control(frmHighScore::kName).text = name;
+            d.onClick(frmHighScore::kOK);
         };
         game.Score = static_cast<int16_t>(score);
         game.CheckHighScore();

@@ -95,7 +95,7 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroug
     host.messages.echoToStderr = false;
     auto game = std::make_unique<Game>(host.platform());
     game->abandonWithoutSaving();
-    ASSERT_TRUE(game->Initialize(host.window, false));
+    ASSERT_TRUE(game->Initialize(false));
     game->SoundEffects = 0;
     for (int level : kCheckedLevels) {
         SCOPED_TRACE("level " + std::to_string(level));

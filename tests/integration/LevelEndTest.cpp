@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/PlayFixture.h"
+#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {
@@ -117,8 +118,8 @@ TEST_F(LevelEnd, ReachingDoviEndsTheGameWithTheCongratulationsAndTheScoreIsOffer
     game.HighScores[9].Score = 10;
     game.Score = 20;
     play.host.dialogs.script = [](Dialog& d) {
-        d.find("txtName")->text = "Me";
-        d.onClick("cmdOK");
+        d.control(frmHighScore::kName).text = "Me";
+        d.onClick(frmHighScore::kOK);
     };
     play.played().clear();
     const uint64_t slept = play.host.clock.slept;

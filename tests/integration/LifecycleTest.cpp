@@ -26,7 +26,7 @@ protected:
         level.rows[29] = "GGGGGGGGGGGGGGGG";
         dir.write("Levels.txt", test::levelsText(std::vector<test::LevelRows>(12, level)));
         dir.write("LevelNames.txt", test::levelNamesText(12));
-        ASSERT_TRUE(game->Initialize(headless.window, false));
+        ASSERT_TRUE(game->Initialize(false));
         globals.gGame = game.get();
         form.Load();
     }

@@ -20,6 +20,7 @@
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
+#include "forms/frmHighScore.h"
 
 namespace fs = std::filesystem;
 
@@ -40,7 +41,7 @@ protected:
         levels[0].rows[28] = "  $             ";
         levels[1].rows[28] = "  $   C         ";
         dir.write("Levels.txt", test::levelsText(levels));
-        ASSERT_TRUE(game->Initialize(headless.window, true));
+        ASSERT_TRUE(game->Initialize(true));
         game->abandonWithoutSaving();
         for (HighScoreEntry& row : game->HighScores) row.Score = 10;
         globals.gGame = game.get();
@@ -49,8 +50,8 @@ protected:
         globals.gReplayViewer = &viewer;
         form.Load();
         headless.dialogs.script = [](Dialog& d) {
-            d.find("txtName")->text = "Ace";
-            d.onClick("cmdOK");
+            d.control(frmHighScore::kName).text = "Ace";
+            d.onClick(frmHighScore::kOK);
         };
     }
 
@@ -93,7 +94,7 @@ protected:
         other.messages.echoToStderr = false;
         Game fresh(other.platform());
         fresh.abandonWithoutSaving();
-        EXPECT_TRUE(fresh.Initialize(other.window, true));
+        EXPECT_TRUE(fresh.Initialize(true));
         for (HighScoreEntry& row : fresh.HighScores) row.Score = 10;
         ReplayPlayer player(replay);
         return playReplay(fresh, player, nullptr);
@@ -155,8 +156,8 @@ TEST_F(Replays, AGameInTheTableIsAlsoKeptUnderItsDateAndScoreAndANewGameEndsTheO
 TEST_F(Replays, EscapeWhileTheGameEndsGivesAReplayThatStillProvesItself) {
     // The name is typed, and Escape comes while the game puts up its last picture.
     headless.dialogs.script = [&](Dialog& d) {
-        d.find("txtName")->text = "Ace";
-        d.onClick("cmdOK");
+        d.control(frmHighScore::kName).text = "Ace";
+        d.onClick(frmHighScore::kOK);
         headless.window.queueKeyDown(vk::Escape);
     };
     headless.window.queueKeyDown(vk::F1);

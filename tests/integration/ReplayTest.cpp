@@ -9,6 +9,7 @@
 #include "game/replay/ReplayPlayer.h"
 #include "game/replay/ReplayRecorder.h"
 #include "support/PlayFixture.h"
+#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {
@@ -30,8 +31,8 @@ protected:
     // Dovi is reached and the name "Ace" is typed.
     Replay recordAGame() {
         play.host.dialogs.script = [](Dialog& d) {
-            d.find("txtName")->text = "Ace";
-            d.onClick("cmdOK");
+            d.control(frmHighScore::kName).text = "Ace";
+            d.onClick(frmHighScore::kOK);
         };
         game.Rng.seed(9);
         game.DevMode = true;  // F7 acts only for a developer

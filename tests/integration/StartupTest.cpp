@@ -22,7 +22,7 @@ struct Startup {
         headless.messages.echoToStderr = false;
         test::writeGameFiles(dir);
     }
-    bool initialize(bool devMode = false) { return game->Initialize(headless.window, devMode); }
+    bool initialize(bool devMode = false) { return game->Initialize(devMode); }
 
     test::DataDir dir{true};
     HeadlessPlatform headless;

@@ -35,7 +35,7 @@ TEST(PlatformDialog, FocusStartsWhereAskedAndTabFollowsTheTabOrderPastLabelsAndD
     EXPECT_EQ(focused(options), "cmdCancel");
 
     EXPECT_EQ(defaultButton(options)->name, "cmdOK");
-    options.find("cmdOK")->enabled = false;
+    options.control(frmOptions::kOK).enabled = false;
     EXPECT_EQ(defaultButton(options), nullptr);
 }
 
@@ -116,7 +116,7 @@ TEST_F(DialogRun, TheTextBoxHasTheFocusAtEveryShowingAndEnterOrSpaceOnOkConfirmI
 TEST_F(DialogRun, TheTextBoxTakesTwentyCharactersTypedOrPastedAndOnlyTheGamesOnes) {
     const auto enter = key(SDL_SCANCODE_RETURN);
     EXPECT_EQ(askName({type("abcdefghijklmnopqrstuvwxy"), enter}), "abcdefghijklmnopqrst");
-    EXPECT_EQ(name.find("txtName")->text, "abcdefghijklmnopqrst");
+    EXPECT_EQ(name.control(frmHighScore::kName).text, "abcdefghijklmnopqrst");
     // A paste into a box that holds two characters keeps the first eighteen pasted.
     SDL_SetClipboardText("0123456789ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(askName({type("ab"), key(SDL_SCANCODE_V, KMOD_LCTRL), enter}), "ab0123456789ABCDEFGH");
@@ -126,7 +126,7 @@ TEST_F(DialogRun, TheTextBoxTakesTwentyCharactersTypedOrPastedAndOnlyTheGamesOne
 
 TEST_F(DialogRun, EscapeDoesNothingAndClosingTheGameWindowEndsTheShowingWithoutAClick) {
     EXPECT_EQ(askName({key(SDL_SCANCODE_ESCAPE), type("Zed"), [] { push(SDL_QUIT); }}), "(none)");
-    EXPECT_EQ(name.find("txtName")->text, "Zed");
+    EXPECT_EQ(name.control(frmHighScore::kName).text, "Zed");
     EXPECT_FALSE(name.unloaded());
     EXPECT_TRUE(sdl->window.closeRequested());
 }
@@ -188,7 +188,7 @@ TEST_F(PadDialogRun, ThePadMovesThroughImGuiNavigationWorksTheFocusWithAAndConfi
     options.load();
     show(options, {press(A), release(A), press(Down), release(Down), press(Right), release(Right), press(A)});
     EXPECT_TRUE(options.unloaded());
-    EXPECT_EQ(options.find("chkSoundEffects")->value, 1);
+    EXPECT_EQ(options.control(frmOptions::kSoundEffects).value, 1);
     EXPECT_EQ(options.bSoundEffects, 0);
     letGo();
     options.load();

@@ -1,4 +1,4 @@
-// The keyboard numbers: SDL's keys as DirectInput key numbers for the snapshot, and as
+// The keyboard numbers: SDL's keys as set-1 scan codes for the snapshot, and as
 // Windows virtual keys for the main window.
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -25,19 +25,19 @@ TEST(PlatformKeys, TheSnapshotNumbersFollowSetOneWithExtendedKeysAbove128) {
         {SDL_SCANCODE_UNKNOWN, 0},
     };
     for (const auto& [scancode, code] : keys)
-        EXPECT_EQ(directInputKey(scancode), code) << SDL_GetScancodeName(scancode);
+        EXPECT_EQ(scanCodeKey(scancode), code) << SDL_GetScancodeName(scancode);
 
     // No two keys share a number (the two backslash positions of the ISO and ANSI boards are
     // one key), and the letters fill their three rows without gaps.
     std::map<int, int> seen;
     for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {
-        const int code = directInputKey(static_cast<SDL_Scancode>(sc));
+        const int code = scanCodeKey(static_cast<SDL_Scancode>(sc));
         if (code == 0 || sc == SDL_SCANCODE_NONUSHASH) continue;
         EXPECT_TRUE(seen.emplace(code, sc).second) << "0x" << std::hex << code << " twice";
     }
     std::set<int> letters, rows;
     for (int sc = SDL_SCANCODE_A; sc <= SDL_SCANCODE_Z; ++sc)
-        letters.insert(directInputKey(static_cast<SDL_Scancode>(sc)));
+        letters.insert(scanCodeKey(static_cast<SDL_Scancode>(sc)));
     for (auto [from, to] : {std::pair{0x10, 0x19}, {0x1E, 0x26}, {0x2C, 0x32}})
         for (int c = from; c <= to; ++c) rows.insert(c);
     EXPECT_EQ(letters, rows);

@@ -32,7 +32,7 @@ PlayFixture::PlayFixture(Keyboard* keyboard, Window* window, bool devMode)
       game(platform_) {
     host.messages.echoToStderr = false;
     writeGameFiles(dir_);
-    if (!game.Initialize(host.window, devMode)) {
+    if (!game.Initialize(devMode)) {
         std::string shown;
         for (const std::string& m : host.messages.shown) shown += "\n  " + m;
         throw std::runtime_error("the test game did not start:" + shown);

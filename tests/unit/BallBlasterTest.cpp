@@ -32,7 +32,7 @@ TEST_F(BallBlaster, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
     game.CharX = 101.5f;
     game.CharY = 200.5f;
     game.CharFacing = 1;
-    game.fire();
+    EXPECT_TRUE(game.fire());
     const ShotRec& right = game.Shots[0];
     EXPECT_EQ(right.X, 142) << "141.5 rounds to even";
     EXPECT_EQ(right.Y, 208) << "208.5 rounds to even";
@@ -43,7 +43,7 @@ TEST_F(BallBlaster, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
     game.CharY = 201.5f;
     game.CharFacing = 0;
     game.ShotDelay = 0;
-    game.fire();
+    EXPECT_TRUE(game.fire());
     const ShotRec& left = game.Shots[1];
     EXPECT_EQ((std::vector<int>{left.X, left.Y, left.Direction}), (std::vector<int>{82, 210, 0}));
     EXPECT_EQ(left.VelX, -15.0f);
@@ -56,7 +56,7 @@ TEST_F(BallBlaster, FiftyBallsInFlightLeaveNoRoomUntilOneLands) {
     EXPECT_EQ(game.ShotDelay, 0) << "nothing fired";
 
     game.Shots[17].Active = game.Shots[30].Active = false;
-    game.fire();
+    EXPECT_TRUE(game.fire());
     EXPECT_TRUE(game.Shots[17].Active) << "the lowest free slot";
     EXPECT_FALSE(game.Shots[30].Active);
 }

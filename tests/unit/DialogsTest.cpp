@@ -6,6 +6,8 @@
 
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
+#include "forms/frmOptions.h"
+#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {
@@ -28,12 +30,12 @@ TEST_F(Dialogs, OnlyOkChangesTheSoundEffectsAndTheMusicNeverChanges) {
     // The music box is there but cannot be used.
     answer([](Dialog& d) {
         EXPECT_EQ(d.caption(), "Vorn! Options");
-        EXPECT_EQ(d.find("chkSoundEffects")->value, 1);
-        EXPECT_EQ(d.find("chkMusic")->value, 1);
-        EXPECT_FALSE(d.find("chkMusic")->enabled);
-        EXPECT_TRUE(d.find("cmdOK")->isDefault);
-        d.find("chkSoundEffects")->value = 0;
-        d.onClick("cmdOK");
+        EXPECT_EQ(d.control(frmOptions::kSoundEffects).value, 1);
+        EXPECT_EQ(d.control(frmOptions::kMusic).value, 1);
+        EXPECT_FALSE(d.control(frmOptions::kMusic).enabled);
+        EXPECT_TRUE(d.control(frmOptions::kOK).isDefault);
+        d.control(frmOptions::kSoundEffects).value = 0;
+        d.onClick(frmOptions::kOK);
     });
     EXPECT_TRUE(game.ShowOptions());
     EXPECT_EQ(game.SoundEffects, 0);
@@ -42,7 +44,7 @@ TEST_F(Dialogs, OnlyOkChangesTheSoundEffectsAndTheMusicNeverChanges) {
     // Cancel and the window's frame keep what the dialog was given, exactly as read from the file.
     auto tick = [](const char* button) {
         return [button](Dialog& d) {
-            d.find("chkSoundEffects")->value = 1;
+            d.control(frmOptions::kSoundEffects).value = 1;
             if (button) d.onClick(button);
         };
     };
@@ -71,11 +73,11 @@ TEST_F(Dialogs, TheNameBoxStartsEmptyEveryTimeAndTakesTwentyCharacters) {
     auto type = [&](std::string text) {
         answer([text](Dialog& d) {
             EXPECT_EQ(d.caption(), "High Score!");
-            Control& box = *d.find("txtName");
+            Control& box = d.control(frmHighScore::kName);
             EXPECT_EQ(box.text, "");
             EXPECT_EQ(box.maxLength, 20);
             box.text = text;
-            d.onClick("cmdOK");
+            d.onClick(frmHighScore::kOK);
         });
         EXPECT_TRUE(game.AskForName(name));
     };

@@ -114,7 +114,7 @@ TEST_F(PaintedGame, PlatformEndPiecesComeFromTheNeighbouringCells) {
     // Standing, the character is behind the platform; the platform's blue shows it through.
     Surface behind(800, 600);
     behind.copyAll(*bg);
-    behind.blt(Rect{5, 190, 45, 226}, *game.SurfCharacter, Rect{0, 0, 40, 36}, true);
+    EXPECT_TRUE(behind.blt(Rect{5, 190, 45, 226}, *game.SurfCharacter, Rect{0, 0, 40, 36}, true));
     EXPECT_TRUE(showsBlock(s, 0, 200, 50, 20, sheet, 50, 40, &behind));
     EXPECT_TRUE(showsBlock(s, 50, 200, 50, 20, sheet, 100, 40, bg.get()));
     EXPECT_TRUE(showsBlock(s, 250, 240, 50, 20, sheet, 50, 0, bg.get()));
@@ -190,7 +190,7 @@ TEST_F(PaintedGame, StatusLineShowsHealthScoreLevelAndIndicators) {
                                                                   {735, game.SurfShoot.get(), "0"}};
     for (const auto& [x, sheet, number] : slots) {
         for (Surface* e : {expected.get(), noText.get()}) {
-            e->blt(Rect{x, 5, x + 40, 40}, *sheet, Rect{80, 0, 120, 35}, true);
+            EXPECT_TRUE(e->blt(Rect{x, 5, x + 40, 40}, *sheet, Rect{80, 0, 120, 35}, true));
             e->drawBox(x, 5, x + 40, 40);
         }
         expected->drawText(x + 2, 26, number);

@@ -9,6 +9,7 @@
 #include "engines/VBGE.h"
 #include "engines/VBIE.h"
 #include "engines/VBSE.h"
+#include "forms/frmOptions.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
@@ -147,7 +148,7 @@ TEST(SoundEngine, LoadsAtTheAskedQualityAndReportsWhatItCannotDo) {
 TEST(NotInitialized, EveryEngineTheOverlayAndTheGameSaySo) {
     HeadlessPlatform headless;
     headless.messages.echoToStderr = false;
-    headless.dialogs.script = [](Dialog& d) { d.onClick("cmdOK"); };
+    headless.dialogs.script = [](Dialog& d) { d.onClick(frmOptions::kOK); };
     VBGE ge(headless.display, headless.messages);
     VBIE ie(headless.keyboard, headless.messages);
     VBSE se(headless.sound, headless.messages);

@@ -52,7 +52,7 @@ protected:
         host.messages.echoToStderr = false;
         game.abandonWithoutSaving();
         game.GraphicsEngine = std::make_unique<VBGE>(host.display, host.messages);
-        game.GraphicsEngine->Initialize(800, 600, 16);
+        EXPECT_TRUE(game.GraphicsEngine->Initialize(kScreenWidth, kScreenHeight, 16));
         game.Initialized = true;
         game.GameState = kPlaying;
         game.Level = 1;

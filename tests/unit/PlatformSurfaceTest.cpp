@@ -65,7 +65,7 @@ TEST(PlatformSurface, StretchedCopiesSampleTheSourceEvenly) {
     keyedSource.setPixel(0, 0, Surface::kColourKey);
     keyedSource.setPixel(1, 0, 7);
     fill(keyedDest, kBackground);
-    keyedDest.blt(Rect{0, 0, 4, 1}, keyedSource, Rect{0, 0, 2, 1}, true);
+    EXPECT_TRUE(keyedDest.blt(Rect{0, 0, 4, 1}, keyedSource, Rect{0, 0, 2, 1}, true));
     EXPECT_EQ(keyedDest.pixel(0, 0), kBackground);
     EXPECT_EQ(keyedDest.pixel(1, 0), kBackground);
     EXPECT_EQ(keyedDest.pixel(2, 0), 7);

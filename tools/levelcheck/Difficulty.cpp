@@ -12,8 +12,6 @@ namespace vorn::levelcheck {
 
 namespace {
 
-constexpr int16_t kCrystal = 13;
-
 std::string quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -51,7 +49,7 @@ bool Difficulty::hitOnTheWay(uint64_t seed, int level, int item, const std::vect
             throw std::runtime_error("the frame step failed on level " + std::to_string(level));
         if (g.Health < health) return true;
         // Taken, or the level ended on the way (the way to a power-up may take every crystal).
-        if (g.Items[item].Left == 800 || g.EndDelay > 0 || g.GameState != kPlaying) return false;
+        if (g.Items[item].taken() || g.EndDelay > 0 || g.GameState != kPlaying) return false;
     }
     return false;
 }
@@ -60,7 +58,7 @@ LevelDifficulty Difficulty::measure(const LevelReport& report) {
     LevelDifficulty row;
     row.level = report.level;
     row.name = report.name;
-    row.crystals = report.count(kCrystal);
+    row.crystals = report.count(kItemCrystal);
     if (!session_.start(1, report.level))
         throw std::runtime_error("level " + std::to_string(report.level) + " did not start");
     row.theme = session_.game().Scenery;

@@ -12,7 +12,7 @@
 namespace vorn::levelcheck {
 
 // Writes the chart as a PNG; false when it cannot be written.
-bool drawDifficultyChart(const std::filesystem::path& png, const std::vector<LevelDifficulty>& rows,
-                         const std::string& title);
+[[nodiscard]] bool drawDifficultyChart(const std::filesystem::path& png,
+                                       const std::vector<LevelDifficulty>& rows, const std::string& title);
 
 }  // namespace vorn::levelcheck

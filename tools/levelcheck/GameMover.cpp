@@ -22,10 +22,7 @@ void GameMover::place(const Body& body, const ItemSet& gone) {
     game_.SpeedTime = body.speedTime;
     for (int k = 0; k < game_.ItemCount; ++k) {
         game_.Items[k] = laidOut_[k];
-        if (gone[k]) {
-            game_.Items[k].Left = 800;
-            game_.Items[k].Right = 840;
-        }
+        if (gone[k]) game_.Items[k].markTaken();
     }
 }
 
@@ -40,11 +37,11 @@ ItemSet GameMover::step(uint8_t keys) {
     for (int k = 0; k < game_.ItemCount; ++k) leftBefore[k] = game_.Items[k].Left;
 
     game_.horizontalControl();
-    game_.moveCharacter();
+    (void)game_.moveCharacter();  // with the sound off nothing in it can fail
     game_.countDownPowerUps();
     game_.CollectItems();
 
-    // A picked-up item is moved off the right of the screen.
+    // A picked-up item is moved off the screen: it is taken now, and was not before.
     ItemSet touched;
     for (int k = 0; k < game_.ItemCount; ++k)
         if (game_.Items[k].Left != leftBefore[k]) touched.set(k);
@@ -56,9 +53,6 @@ Body GameMover::body() const {
                 game_.CharInAir, game_.HyperJumps, game_.SpeedTime};
 }
 
-int16_t GameMover::surface() const {
-    Rect r = game_.GetCharRect();
-    return game_.GetSurfaceKind(r);
-}
+int16_t GameMover::surface() const { return game_.GetSurfaceKind(game_.GetCharRect()); }
 
 }  // namespace vorn::levelcheck

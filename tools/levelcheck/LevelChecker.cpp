@@ -16,8 +16,6 @@ namespace vorn::levelcheck {
 
 namespace {
 
-constexpr int16_t kCrystal = 13, kDovi = 16;
-
 // Goes into a folder and comes back out of it, whatever happens in between.
 class InFolder {
 public:
@@ -53,19 +51,19 @@ fs::path makeFolder() {
 
 std::string itemName(int16_t kind) {
     switch (kind) {
-        case 10:
+        case kItemHighJump:
             return "high jump";
-        case 11:
+        case kItemExtraSpeed:
             return "extra speed";
-        case 12:
+        case kItemInvulnerability:
             return "invulnerability";
-        case 13:
+        case kItemCrystal:
             return "crystal";
-        case 14:
+        case kItemBallBlaster:
             return "ball blaster";
-        case 15:
+        case kItemExtraHealth:
             return "extra health";
-        case 16:
+        case kItemDovi:
             return "Dovi";
         default:
             return "item " + std::to_string(kind);
@@ -85,7 +83,7 @@ int LevelReport::reached(int16_t kind) const {
 }
 
 bool LevelReport::finishable() const {
-    return reached(kCrystal) == count(kCrystal) && reached(kDovi) == count(kDovi);
+    return reached(kItemCrystal) == count(kItemCrystal) && reached(kItemDovi) == count(kItemDovi);
 }
 
 LevelChecker::LevelChecker(const fs::path& levelsFile, const fs::path& namesFile, const fs::path& programDir)
@@ -119,7 +117,7 @@ LevelChecker::LevelChecker(const fs::path& levelsFile, const fs::path& namesFile
     game_ = std::make_unique<Game>(host_->platform());
     game_->abandonWithoutSaving();
     InFolder inside(folder_);
-    ready_ = game_->Initialize(host_->window, false);
+    ready_ = game_->Initialize(false);
     if (!ready_)
         error_ = host_->messages.shown.empty() ? "the game did not start" : host_->messages.shown.back();
 }
@@ -140,7 +138,7 @@ std::vector<uint8_t> LevelChecker::wayToNearest(int level, const Body& body, con
     g.BombCount = 0;
     ItemSet dovi;
     for (int k = 0; k < g.ItemCount; ++k)
-        if (g.Items[k].Kind == kDovi && !targets[k]) dovi.set(k);
+        if (g.Items[k].Kind == kItemDovi && !targets[k]) dovi.set(k);
 
     GameMover mover(g);
     Reach reach(mover);
@@ -168,7 +166,7 @@ LevelReport LevelChecker::check(int level) {
     for (int row = 0; row < kGridRows; ++row)
         for (int column = 0; column < kGridColumns; ++column) {
             const uint8_t code = g.LevelGrid[row][column][level - 1];
-            if (code >= 10 && code <= 16) report.items.push_back({code, row, column, false, {}});
+            if (isItemCode(code)) report.items.push_back({code, row, column, false, {}});
         }
     if (static_cast<int>(report.items.size()) != g.ItemCount)
         throw std::runtime_error("level " + std::to_string(level) + " laid out a different number of items");
@@ -179,7 +177,7 @@ LevelReport LevelChecker::check(int level) {
     ItemSet everything, dovi;
     for (int k = 0; k < g.ItemCount; ++k) {
         everything.set(k);
-        if (g.Items[k].Kind == kDovi) dovi.set(k);
+        if (g.Items[k].Kind == kItemDovi) dovi.set(k);
     }
     reach.explore(start, everything, dovi);
 

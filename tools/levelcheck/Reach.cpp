@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/state/LevelCodes.h"
+
 namespace vorn::levelcheck {
 
 namespace {
 
-constexpr int16_t kHighJumpItem = 10, kExtraSpeedItem = 11;
 constexpr int kSettleLimit = 400;       // frames to wait for the character to come to rest
 constexpr float kAtRest = 0.05f;        // below this speed a standing character has stopped
 constexpr float kBounceSpeed = -10.0f;  // a fall that turns into a rise this fast was a spring
 
-constexpr int16_t kIce = 4;
 const int16_t kHolds[] = {2, 4, 7, 11, 16, 24, 60};
 
 // From a resting character: walks of several lengths (which also walk off edges), jumps from
@@ -70,7 +70,7 @@ uint8_t Plan::keysAt(int frame) const {
 
 Reach::Reach(Mover& mover) : mover_(mover), firstTouch_(kItemSlots) {
     for (int k = 0; k < mover_.itemCount(); ++k)
-        if (mover_.itemKind(k) == kHighJumpItem || mover_.itemKind(k) == kExtraSpeedItem) usedUp_.set(k);
+        if (mover_.itemKind(k) == kItemHighJump || mover_.itemKind(k) == kItemExtraSpeed) usedUp_.set(k);
 }
 
 void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& ending, const ItemSet& gone) {
@@ -90,7 +90,7 @@ void Reach::explore(const Body& start, const ItemSet& targets, const ItemSet& en
         root.gone |= t & usedUp_;
     }
     root.body = mover_.body();
-    root.onIce = mover_.surface() == kIce;
+    root.onIce = mover_.surface() == kPlatformIcy;
     root.frames = frame;
     addNode(root);
 
@@ -133,7 +133,7 @@ void Reach::tryPlan(int n, const Plan& plan, const ItemSet& ending) {
     next.plan = plan;
     next.frames = frame;
     next.bouncing = bounce;
-    next.onIce = rest && mover_.surface() == kIce;
+    next.onIce = rest && mover_.surface() == kPlatformIcy;
     addNode(next);
 }
 

@@ -11,8 +11,6 @@ namespace vorn::levelcheck {
 
 namespace {
 
-constexpr int16_t kCrystal = 13, kDovi = 16;
-constexpr int kF7 = 118;
 // Below this the next few bombs could end the game on a long way.
 constexpr int16_t kLowHealth = 3;
 // A level that is neither cleared nor lost after this long is not being played to its end.
@@ -27,11 +25,9 @@ std::vector<int> keyCodes(uint8_t held) {
     return codes;
 }
 
-bool taken(const ItemRec& item) { return item.Left >= 800; }
-
 int takenCount(const Game& g) {
     int n = 0;
-    for (int k = 0; k < g.ItemCount; ++k) n += taken(g.Items[k]);
+    for (int k = 0; k < g.ItemCount; ++k) n += g.Items[k].taken();
     return n;
 }
 
@@ -58,7 +54,7 @@ WholeGame playWholeGame(LevelChecker& checker, uint64_t seed) {
     auto step = [&](uint8_t held) {
         if (g.Health < kLowHealth && g.EndDelay == 0) {
             g.SetCharHealth(10);
-            recorder.command(g, kF7);
+            recorder.command(g, vk::F7);
         }
         return session.step(keyCodes(held));
     };
@@ -79,11 +75,11 @@ WholeGame playWholeGame(LevelChecker& checker, uint64_t seed) {
 
         ItemSet gone, crystals, dovi;
         for (int k = 0; k < g.ItemCount; ++k) {
-            if (taken(g.Items[k]))
+            if (g.Items[k].taken())
                 gone.set(k);
-            else if (g.Items[k].Kind == kCrystal)
+            else if (g.Items[k].Kind == kItemCrystal)
                 crystals.set(k);
-            else if (g.Items[k].Kind == kDovi)
+            else if (g.Items[k].Kind == kItemDovi)
                 dovi.set(k);
         }
         // Every crystal first, for the score, then Dovi.

@@ -26,6 +26,7 @@
 #include "WholeGame.h"
 #include "app/GamePaths.h"
 #include "game/replay/ReplayFormat.h"
+#include "game/state/LevelCodes.h"
 
 namespace fs = std::filesystem;
 using namespace vorn::levelcheck;
@@ -34,7 +35,8 @@ using vorn::Replay;
 
 namespace {
 
-constexpr int16_t kCrystal = 13, kDovi = 16;
+using vorn::kItemCrystal;
+using vorn::kItemDovi;
 
 // The game's data beside this program, or installed beside its folder, as the game finds it.
 fs::path dataFolder() {
@@ -198,16 +200,17 @@ int main(int argc, char** argv) {
         if (!only.empty() && !only.count(level)) continue;
         const LevelReport r = checker.check(level);
         seconds += r.seconds;
-        crystals += r.count(kCrystal);
+        crystals += r.count(kItemCrystal);
 
-        std::string what =
-            std::to_string(r.reached(kCrystal)) + "/" + std::to_string(r.count(kCrystal)) + " crystals";
-        if (r.count(kDovi)) what += r.reached(kDovi) == r.count(kDovi) ? " and Dovi" : ", not Dovi,";
-        const int powerUps = static_cast<int>(r.items.size()) - r.count(kCrystal) - r.count(kDovi);
+        std::string what = std::to_string(r.reached(kItemCrystal)) + "/" +
+                           std::to_string(r.count(kItemCrystal)) + " crystals";
+        if (r.count(kItemDovi))
+            what += r.reached(kItemDovi) == r.count(kItemDovi) ? " and Dovi" : ", not Dovi,";
+        const int powerUps = static_cast<int>(r.items.size()) - r.count(kItemCrystal) - r.count(kItemDovi);
         const int powerUpsReached = [&] {
             int n = 0;
             for (const ItemReport& item : r.items)
-                n += item.reached && item.kind != kCrystal && item.kind != kDovi;
+                n += item.reached && item.kind != kItemCrystal && item.kind != kItemDovi;
             return n;
         }();
         std::printf(
@@ -217,7 +220,7 @@ int main(int argc, char** argv) {
 
         for (size_t k = 0; k < r.items.size(); ++k) {
             const ItemReport& item = r.items[k];
-            const bool needed = item.kind == kCrystal || item.kind == kDovi;
+            const bool needed = item.kind == kItemCrystal || item.kind == kItemDovi;
             if (!item.reached) {
                 std::printf("  %s: %s at row %d, column %d\n", needed ? "unreachable" : "not reached",
                             itemName(item.kind).c_str(), item.row, item.column);

@@ -10,7 +10,7 @@ namespace vorn::pictures {
 
 // Writes the picture bottom-up with rows padded to four bytes; false when the file cannot be
 // written. The same picture always gives the same bytes.
-bool writeBmp(const std::string& path, const Picture& picture);
+[[nodiscard]] bool writeBmp(const std::string& path, const Picture& picture);
 
 // Reads back a file of the kind writeBmp writes (24 bits, uncompressed, either row order).
 std::optional<Picture> readBmp(const std::string& path);

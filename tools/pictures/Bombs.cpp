@@ -92,7 +92,7 @@ void drawSpark(cairo_t* cr, double angle, int frame, double size) {
 void drawBomb(cairo_t* cr, BombLook look, int frame) {
     const BombColours c = coloursOf(look);
     // Frame by frame the ball turns clockwise, as a ball rolling to the right does.
-    const double angle = 2 * kPi * frame / kBombFrames;
+    const double angle = 2 * kPi * frame / kAnimationFrames;
     cairo_save(cr);
 
     if (look == BombLook::Hit) {
@@ -142,8 +142,8 @@ void drawBomb(cairo_t* cr, BombLook look, int frame) {
 }
 
 Picture makeBombSheet(BombLook look) {
-    Picture sheet(kBombSize * kBombFrames, kBombSize);
-    for (int f = 0; f < kBombFrames; ++f) {
+    Picture sheet(kBombSize * kAnimationFrames, kBombSize);
+    for (int f = 0; f < kAnimationFrames; ++f) {
         Canvas canvas(kBombSize, kBombSize);
         drawBomb(canvas.cr(), look, f);
         sheet.paste(canvas.toSprite(), f * kBombSize, 0);

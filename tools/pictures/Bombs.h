@@ -6,11 +6,9 @@
 #include <cairo.h>
 
 #include "Picture.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kBombSize = 40;
-inline constexpr int kBombFrames = 16;
 
 enum class BombLook { Normal, Hot, Hit };
 

@@ -12,6 +12,7 @@
 #include "MockScreen.h"
 #include "Paint.h"
 #include "PictureSet.h"
+#include "core/Geometry.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ int makeSheet(const std::string& out, const std::string& folder) {
     sheet.label(kMargin + 830, y + 14, "Play screen, tile 3");
     mock.draw(sheet.cr(), kMargin, y + 24, 1);
     mock.draw(sheet.cr(), kMargin + 830, y + 24, 3);
-    y += 24 + 600 + 20;
+    y += 24 + vorn::kScreenHeight + 20;
 
     // The same screen over every tile, small, to see that everything stands out everywhere.
     sheet.label(kMargin, y + 14, "Play screen on every tile (two fifths of its size)");

@@ -321,15 +321,15 @@ void drawHero(cairo_t* cr, int pose) {
 }
 
 Picture makeCharacterSheet() {
-    Picture left(kHeroWidth * kHeroPoses, kHeroHeight);
-    for (int pose = 0; pose < kHeroPoses; ++pose) {
-        Canvas canvas(kHeroWidth, kHeroHeight);
+    Picture left(kCharWidth * kCharPoses, kCharHeight);
+    for (int pose = 0; pose < kCharPoses; ++pose) {
+        Canvas canvas(kCharWidth, kCharHeight);
         drawHero(canvas.cr(), pose);
-        left.paste(canvas.toSprite(), pose * kHeroWidth, 0);
+        left.paste(canvas.toSprite(), pose * kCharWidth, 0);
     }
-    Picture sheet(kHeroWidth * kHeroPoses, 2 * kHeroHeight);
+    Picture sheet(kCharWidth * kCharPoses, 2 * kCharHeight);
     sheet.paste(left, 0, 0);
-    sheet.paste(left.mirrored(), 0, kHeroHeight);
+    sheet.paste(left.mirrored(), 0, kCharHeight);
     return sheet;
 }
 

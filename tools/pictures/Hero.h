@@ -6,12 +6,9 @@
 #include <cairo.h>
 
 #include "Picture.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kHeroWidth = 40;
-inline constexpr int kHeroHeight = 36;
-inline constexpr int kHeroPoses = 17;
 
 // Poses 0..7 walk (2 is also standing still), 8 is in the air, 9 a crouch, 10 a blink and
 // 11..16 the long idle animation: a look around, a big stretch and a wave.

@@ -14,6 +14,6 @@ void drawIcon(cairo_t* cr, double size);
 
 // Writes vorn-16.png ... vorn-256.png, vorn.svg and Icon.bmp (64 x 64, with alpha, for the
 // game's window) into the folder; false when a file cannot be written.
-bool writeIcons(const std::string& folder);
+[[nodiscard]] bool writeIcons(const std::string& folder);
 
 }  // namespace vorn::pictures

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double phaseOf(int frame) { return 2 * kPi * frame / kItemFrames; }
+double phaseOf(int frame) { return 2 * kPi * frame / kAnimationFrames; }
 double bobOf(int frame) { return -1.5 * std::sin(phaseOf(frame)); }
 
 // A six-sided gem turning about its upright axis; only the faces towards the viewer are
@@ -211,7 +211,7 @@ void drawInvulnerable(cairo_t* cr, int frame) {
     cairo_translate(cr, -20, bob);
     shieldPath(cr, 20, 5.5, 9.5, 23);
     cairo_clip(cr);
-    const double sweep = -14 + 56.0 * frame / kItemFrames;
+    const double sweep = -14 + 56.0 * frame / kAnimationFrames;
     cairo_new_path(cr);
     cairo_move_to(cr, sweep, 0);
     cairo_line_to(cr, sweep + 5, 0);
@@ -318,8 +318,8 @@ void drawItem(cairo_t* cr, ItemKind kind, int frame) {
 }
 
 Picture makeItemSheet(ItemKind kind) {
-    Picture sheet(kItemWidth * kItemFrames, kItemHeight);
-    for (int f = 0; f < kItemFrames; ++f) {
+    Picture sheet(kItemWidth * kAnimationFrames, kItemHeight);
+    for (int f = 0; f < kAnimationFrames; ++f) {
         Canvas canvas(kItemWidth, kItemHeight);
         drawItem(canvas.cr(), kind, f);
         sheet.paste(canvas.toSprite(), f * kItemWidth, 0);

@@ -6,12 +6,9 @@
 #include <cairo.h>
 
 #include "Picture.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kItemWidth = 40;
-inline constexpr int kItemHeight = 35;
-inline constexpr int kItemFrames = 16;
 
 enum class ItemKind { Crystal, HighJump, ExtraSpeed, Invulnerable, ExtraHealth, Shoot, Dovi };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Paint.h"
+#include "core/Geometry.h"
 #include "game/state/LevelCodes.h"
 
 namespace vorn::pictures {
@@ -11,7 +12,7 @@ namespace vorn::pictures {
 namespace {
 
 // A small level in the game's own letters, one string per row of 16 cells.
-constexpr std::array<const char*, 30> kLevel = {
+constexpr std::array<const char*, kGridRows> kLevel = {
     "                ", "                ", "                ", "                ", "                ",
     "   $        C   ", "  GGG     MMMM  ", "                ", "                ", "         ^   $  ",
     "  $  >      III ", "SSSSSS  IIIII   ", "                ", "                ", "          $  L  ",
@@ -26,17 +27,17 @@ int codeOf(char c) {
 
 const char* itemFile(int code) {
     switch (code) {
-        case 10:
+        case kItemHighJump:
             return "HighJump.bmp";
-        case 11:
+        case kItemExtraSpeed:
             return "ExtraSpeed.bmp";
-        case 12:
+        case kItemInvulnerability:
             return "Invulnerable.bmp";
-        case 13:
+        case kItemCrystal:
             return "Crystal.bmp";
-        case 14:
+        case kItemBallBlaster:
             return "Shoot.bmp";
-        case 15:
+        case kItemExtraHealth:
             return "ExtraHealth.bmp";
         default:
             return "Dovi.bmp";
@@ -88,57 +89,65 @@ void MockScreen::blit(Picture& screen, const Picture& src, int sx, int sy, int s
 }
 
 Picture MockScreen::compose(int scenery) const {
-    Picture screen(800, 600);
+    constexpr int kB = kBombSize, kS = kShotSize, kW = kItemWidth, kH = kItemHeight;
+    constexpr int kLastFrame = kAnimationFrames - 1;
+    Picture screen(kScreenWidth, kScreenHeight);
     const Picture& background = picture("Background.bmp");
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 3; ++r)
             blit(screen, background, 200 * (scenery - 1), 0, 200, 200, 200 * c, 200 * r, 200, 200, false);
 
     // Bombs, one of each look, and a shot on its way.
-    blit(screen, picture("NormalBomb.bmp"), 40 * 3, 0, 40, 40, 300, 542, 40, 40, true);
-    blit(screen, picture("NormalBomb.bmp"), 600 - 40 * 9, 0, 40, 40, 560, 182, 40, 40, true);
-    blit(screen, picture("HotBomb.bmp"), 40 * 6, 0, 40, 40, 520, 362, 40, 40, true);
-    blit(screen, picture("HitBomb.bmp"), 40 * 12, 0, 40, 40, 120, 70, 40, 40, true);
-    blit(screen, picture("AmmoBall.bmp"), 20 * 5, 0, 20, 20, 190, 550, 20, 20, true);
-    blit(screen, picture("AmmoBall.bmp"), 300 - 20 * 2, 0, 20, 20, 430, 240, 20, 20, true);
+    blit(screen, picture("NormalBomb.bmp"), kB * 3, 0, kB, kB, 300, 542, kB, kB, true);
+    blit(screen, picture("NormalBomb.bmp"), kB * (kLastFrame - 9), 0, kB, kB, 560, 182, kB, kB, true);
+    blit(screen, picture("HotBomb.bmp"), kB * 6, 0, kB, kB, 520, 362, kB, kB, true);
+    blit(screen, picture("HitBomb.bmp"), kB * 12, 0, kB, kB, 120, 70, kB, kB, true);
+    blit(screen, picture("AmmoBall.bmp"), kS * 5, 0, kS, kS, 190, 550, kS, kS, true);
+    blit(screen, picture("AmmoBall.bmp"), kS * (kLastFrame - 2), 0, kS, kS, 430, 240, kS, kS, true);
 
     // Dovi before the platforms, the hero standing (also before them), then the platforms.
-    for (int row = 0; row < 30; ++row)
-        for (int col = 0; col < 16; ++col)
-            if (codeOf(kLevel[row][col]) == 16)
-                blit(screen, picture("Dovi.bmp"), 40 * 5, 0, 40, 35, col * 50 + 5, row * 20 - 7, 40, 35,
-                     true);
-    blit(screen, picture("Character.bmp"), 640 - 40 * 2, 36, 40, 36, 105, 546, 40, 36, true);
-    for (int row = 0; row < 30; ++row)
-        for (int col = 0; col < 16; ++col) {
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col)
+            if (codeOf(kLevel[row][col]) == kItemDovi)
+                blit(screen, picture("Dovi.bmp"), kW * 5, 0, kW, kH, col * kCellWidth + 5,
+                     row * kCellHeight - 7, kW, kH, true);
+    blit(screen, picture("Character.bmp"), kCharWidth * (kCharPoses - 1 - 2), kCharHeight, kCharWidth,
+         kCharHeight, 105, 546, kCharWidth, kCharHeight, true);
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col) {
             const int code = codeOf(kLevel[row][col]);
-            if (code >= 5) continue;
-            const bool leftEmpty = col > 0 && codeOf(kLevel[row][col - 1]) >= 5;
-            const bool rightEmpty = col < 15 && codeOf(kLevel[row][col + 1]) >= 5;
-            const int piece = leftEmpty && !rightEmpty ? 0 : !leftEmpty && rightEmpty ? 100 : 50;
-            blit(screen, picture("Platform.bmp"), piece, 20 * code, 50, 20, 50 * col, 20 * row, 50, 20, true);
+            if (!isPlatformCode(code)) continue;
+            const bool leftEmpty = col > 0 && !isPlatformCode(codeOf(kLevel[row][col - 1]));
+            const bool rightEmpty = col < kGridColumns - 1 && !isPlatformCode(codeOf(kLevel[row][col + 1]));
+            const int piece = leftEmpty && !rightEmpty   ? 0
+                              : !leftEmpty && rightEmpty ? 2 * kCellWidth
+                                                         : kCellWidth;
+            blit(screen, picture("Platform.bmp"), piece, kCellHeight * code, kCellWidth, kCellHeight,
+                 kCellWidth * col, kCellHeight * row, kCellWidth, kCellHeight, true);
         }
     // The hero again, jumping, over the platforms.
-    blit(screen, picture("Character.bmp"), 40 * 8, 0, 40, 36, 340, 300, 40, 36, true);
+    blit(screen, picture("Character.bmp"), kCharWidth * 8, 0, kCharWidth, kCharHeight, 340, 300, kCharWidth,
+         kCharHeight, true);
 
     int frame = 0;
-    for (int row = 0; row < 30; ++row)
-        for (int col = 0; col < 16; ++col) {
+    for (int row = 0; row < kGridRows; ++row)
+        for (int col = 0; col < kGridColumns; ++col) {
             const int code = codeOf(kLevel[row][col]);
-            if (code < 10 || code > 15) continue;
-            frame = (frame + 5) % 16;
-            blit(screen, picture(itemFile(code)), 40 * frame, 0, 40, 35, col * 50 + 5, row * 20 - 17, 40, 35,
-                 true);
+            if (!isItemCode(code) || code == kItemDovi) continue;
+            frame = (frame + 5) % kAnimationFrames;
+            blit(screen, picture(itemFile(code)), kW * frame, 0, kW, kH, col * kCellWidth + 5,
+                 row * kCellHeight - 17, kW, kH, true);
         }
     blit(screen, picture("BombExit.bmp"), 10, 0, 10, 100, 0, 480, 10, 100, true);
-    blit(screen, picture("BombExit.bmp"), 0, 0, 10, 100, 790, 480, 10, 100, true);
+    blit(screen, picture("BombExit.bmp"), 0, 0, 10, 100, kScreenWidth - 10, 480, 10, 100, true);
 
     // Health: the first pose at half size.
     for (int h = 0; h < 5; ++h)
-        blit(screen, picture("Character.bmp"), 0, 0, 40, 36, 25 * h + 12, 10, 20, 18, true);
+        blit(screen, picture("Character.bmp"), 0, 0, kCharWidth, kCharHeight, 25 * h + 12, 10, kCharWidth / 2,
+             kCharHeight / 2, true);
     const char* indicators[4] = {"ExtraSpeed.bmp", "HighJump.bmp", "Invulnerable.bmp", "Shoot.bmp"};
     for (int k = 0; k < 4; ++k)
-        blit(screen, picture(indicators[k]), 0, 0, 40, 35, 600 + 45 * k, 5, 40, 35, true);
+        blit(screen, picture(indicators[k]), 0, 0, kW, kH, 600 + 45 * k, 5, kW, kH, true);
     return screen;
 }
 
@@ -157,7 +166,7 @@ void MockScreen::draw(cairo_t* cr, double x, double y, int scenery) const {
     const char* numbers[4] = {"24", "3", "9", "17"};
     for (int k = 0; k < 4; ++k) {
         text(cr, 600 + 45 * k + 2, 5 + 21, 11, 0xFFFF00, numbers[k]);
-        box(cr, 600 + 45 * k, 5, 640 + 45 * k, 40);
+        box(cr, 600 + 45 * k, 5, 600 + kItemWidth + 45 * k, 5 + kItemHeight);
     }
     cairo_restore(cr);
 }

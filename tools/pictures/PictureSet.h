@@ -19,6 +19,6 @@ const std::vector<PictureFile>& pictureFiles();
 
 // Draws every picture and writes it into the folder; reports on standard error and returns
 // false at the first file that cannot be written.
-bool writePictures(const std::string& folder);
+[[nodiscard]] bool writePictures(const std::string& folder);
 
 }  // namespace vorn::pictures

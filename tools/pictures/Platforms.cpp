@@ -18,7 +18,7 @@ constexpr double kTop = 2, kBottom = 18;  // the solid part, rows 2..17
 
 // Calls draw(x) for every copy of a pattern element that repeats each cell.
 void everyCell(const std::function<void(double)>& draw) {
-    for (int k = -1; k <= 3; ++k) draw(k * kPlatformCell);
+    for (int k = -1; k <= 3; ++k) draw(k * kCellWidth);
 }
 
 void slab(cairo_t* cr, double top, double bottom, double radius) {
@@ -226,18 +226,18 @@ void drawIce(cairo_t* cr) {
 
 void drawPlatformSlab(cairo_t* cr, int style) {
     using Style = void (*)(cairo_t*);
-    static const Style styles[kPlatformStyles] = {drawGrass, drawPlank, drawStone, drawSpring, drawIce};
+    static const Style styles[kPlatformKinds] = {drawGrass, drawPlank, drawStone, drawSpring, drawIce};
     cairo_save(cr);
-    styles[style % kPlatformStyles](cr);
+    styles[style % kPlatformKinds](cr);
     cairo_restore(cr);
 }
 
 Picture makePlatforms() {
-    Picture sheet(3 * kPlatformCell, kPlatformStyles * kPlatformRow);
-    for (int k = 0; k < kPlatformStyles; ++k) {
-        Canvas canvas(3 * kPlatformCell, kPlatformRow);
+    Picture sheet(3 * kCellWidth, kPlatformKinds * kCellHeight);
+    for (int k = 0; k < kPlatformKinds; ++k) {
+        Canvas canvas(3 * kCellWidth, kCellHeight);
         drawPlatformSlab(canvas.cr(), k);
-        sheet.paste(canvas.toSprite(), 0, k * kPlatformRow);
+        sheet.paste(canvas.toSprite(), 0, k * kCellHeight);
     }
     return sheet;
 }

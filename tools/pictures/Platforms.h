@@ -6,12 +6,10 @@
 #include <cairo.h>
 
 #include "Picture.h"
+#include "core/Geometry.h"
+#include "game/state/LevelCodes.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kPlatformCell = 50;
-inline constexpr int kPlatformRow = 20;
-inline constexpr int kPlatformStyles = 5;
 
 // Rows in the order of the level codes: 0 grass, 1 thin plank, 2 stone, 3 spring, 4 ice.
 Picture makePlatforms();

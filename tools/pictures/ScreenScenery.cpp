@@ -9,6 +9,7 @@
 #include "Noise.h"
 #include "Paint.h"
 #include "Platforms.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures::scenery {
 
@@ -26,11 +27,11 @@ void at(cairo_t* cr, double x, double y, double scale, bool mirror, double width
 }  // namespace
 
 void sky(cairo_t* cr, uint32_t top, uint32_t bottom, uint32_t seed, int stars) {
-    cairo_rectangle(cr, 0, 0, 800, 600);
-    paint::fillVertical(cr, 0, top, 600, bottom);
+    cairo_rectangle(cr, 0, 0, kScreenWidth, kScreenHeight);
+    paint::fillVertical(cr, 0, top, kScreenHeight, bottom);
     cairo_new_path(cr);
     for (int i = 0; i < stars; ++i) {
-        const double x = unit(seed, 3 * i) * 800, y = unit(seed, 3 * i + 1) * 420;
+        const double x = unit(seed, 3 * i) * kScreenWidth, y = unit(seed, 3 * i + 1) * 420;
         const double b = unit(seed, 3 * i + 2);
         if (b > 0.93) {
             paint::glint(cr, x, y, 4 + 3 * b, 0xFFF6D8);
@@ -44,14 +45,14 @@ void sky(cairo_t* cr, uint32_t top, uint32_t bottom, uint32_t seed, int stars) {
 
 void hills(cairo_t* cr, double baseY, double height, uint32_t colour, uint32_t seed) {
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, 600);
+    cairo_move_to(cr, 0, kScreenHeight);
     const double p1 = unit(seed, 1) * 6, p2 = unit(seed, 2) * 6;
-    for (int x = 0; x <= 800; x += 4) {
+    for (int x = 0; x <= kScreenWidth; x += 4) {
         const double y =
             baseY - height * (0.55 + 0.3 * std::sin(x / 97.0 + p1) + 0.15 * std::sin(x / 41.0 + p2));
         cairo_line_to(cr, x, y);
     }
-    cairo_line_to(cr, 800, 600);
+    cairo_line_to(cr, kScreenWidth, kScreenHeight);
     cairo_close_path(cr);
     paint::rgb(cr, colour);
     cairo_fill(cr);
@@ -85,7 +86,7 @@ void platform(cairo_t* cr, int style, double x, double y, double scale) {
 
 void hero(cairo_t* cr, int pose, double x, double y, double scale, bool faceRight) {
     cairo_save(cr);
-    at(cr, x, y, scale, faceRight, kHeroWidth);
+    at(cr, x, y, scale, faceRight, kCharWidth);
     drawHero(cr, pose);
     cairo_restore(cr);
 }

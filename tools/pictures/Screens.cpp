@@ -115,7 +115,7 @@ Picture makeGameOverScreen() {
     hills(cr, 500, 80, 0x1E080C, 42);
     // Embers drifting up from below.
     for (int i = 0; i < 60; ++i) {
-        const double x = unit(43, i) * 800, y = 250 + unit(44, i) * 350, r = 1 + unit(45, i) * 2;
+        const double x = unit(43, i) * kScreenWidth, y = 250 + unit(44, i) * 350, r = 1 + unit(45, i) * 2;
         paint::ellipse(cr, x, y, r, r);
         paint::rgb(cr, 0xFF8A3A, 0.3 + unit(46, i) * 0.5);
         cairo_fill(cr);
@@ -164,7 +164,7 @@ Picture makeTitleScreen() {
                    captionStyle(22, 0xFFFFFF, 0xE8E0FF));
 
     quietPanel(cr, 5, 155, 200, 420);
-    quietPanel(cr, 605, 155, 800, 420);
+    quietPanel(cr, 605, 155, kScreenWidth, 420);
     return canvas.toOpaque();
 }
 

@@ -5,11 +5,9 @@
 #pragma once
 
 #include "Picture.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kScreenWidth = 800;
-inline constexpr int kScreenHeight = 600;
 
 Picture makeLoadingScreen();
 Picture makeGetReadyScreen();

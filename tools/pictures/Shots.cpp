@@ -9,7 +9,7 @@
 namespace vorn::pictures {
 
 void drawAmmoBall(cairo_t* cr, int frame) {
-    const double angle = 2 * std::numbers::pi * frame / kShotFrames;
+    const double angle = 2 * std::numbers::pi * frame / kAnimationFrames;
     const double c = 10, r = 7.5;
     cairo_save(cr);
     paint::ellipse(cr, c, c, r, r);
@@ -38,8 +38,8 @@ void drawAmmoBall(cairo_t* cr, int frame) {
 }
 
 Picture makeAmmoBallSheet() {
-    Picture sheet(kShotSize * kShotFrames, kShotSize);
-    for (int f = 0; f < kShotFrames; ++f) {
+    Picture sheet(kShotSize * kAnimationFrames, kShotSize);
+    for (int f = 0; f < kAnimationFrames; ++f) {
         Canvas canvas(kShotSize, kShotSize);
         drawAmmoBall(canvas.cr(), f);
         sheet.paste(canvas.toSprite(), f * kShotSize, 0);

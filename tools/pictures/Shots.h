@@ -4,11 +4,9 @@
 #include <cairo.h>
 
 #include "Picture.h"
+#include "core/Geometry.h"
 
 namespace vorn::pictures {
-
-inline constexpr int kShotSize = 20;
-inline constexpr int kShotFrames = 16;
 
 // A glowing ball spinning clockwise over the sixteen frames (read backwards it spins the
 // other way, for shots flying left).

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include "app/GamePaths.h"
+#include "forms/frmHighScore.h"
 #include "game/state/Game.h"
 
 namespace fs = std::filesystem;
@@ -39,9 +40,10 @@ fs::path ownFolder() {
 
 Session::Session(std::string name) : game_(std::make_unique<Game>(host_.platform())) {
     host_.dialogs.script = [name = std::move(name)](Dialog& dialog) {
-        if (Control* box = dialog.find("txtName")) {
-            box->text = name;
-            dialog.onClick("cmdOK");
+        // The name dialog is answered with the session's name; any other is left as it is.
+        if (auto* form = dynamic_cast<frmHighScore*>(&dialog)) {
+            form->control(frmHighScore::kName).text = name;
+            form->onClick(frmHighScore::kOK);
         }
     };
     game_->abandonWithoutSaving();  // a session writes no file
@@ -55,7 +57,7 @@ Session::Opened Session::open(const fs::path& folder) {
     // installed beside its folder.
     InFolder in(folder.empty() ? findDataFolder(ownFolder()) : folder, ec);
     if (ec) return Opened::NoFolder;
-    return game_->Initialize(host_.window, true) ? Opened::Ready : Opened::Failed;
+    return game_->Initialize(true) ? Opened::Ready : Opened::Failed;
 }
 
 void Session::reset() {

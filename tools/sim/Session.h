@@ -39,14 +39,14 @@ public:
     // recorded so far are forgotten. False: the game did not start.
     // `beforeStart` sees the seeded game just before it starts (a recorder begins there).
     using BeforeStart = std::function<void(Game&)>;
-    bool start(uint64_t seed, int level, const BeforeStart& beforeStart = {});
+    [[nodiscard]] bool start(uint64_t seed, int level, const BeforeStart& beforeStart = {});
     // Sound effects on, the default table, no messages or sounds recorded: the state start()
     // begins from, for a game that starts some other way (a replay).
     void reset();
 
-    // One frame with exactly these keys down (DirectInput key numbers); the sounds it played are
+    // One frame with exactly these keys down (snapshot key numbers); the sounds it played are
     // in sounds() afterwards. False: the frame step failed, as the program would end.
-    bool step(std::span<const int> keys);
+    [[nodiscard]] bool step(std::span<const int> keys);
 
     Game& game() { return *game_; }
     const Game& game() const { return *game_; }

@@ -34,7 +34,7 @@ long parseNumber(const std::string& flag, const std::string& text) {
     return value;
 }
 
-// Every Single is written with nine significant digits, so that it reads back exactly.
+// Every float is written with nine significant digits, so that it reads back exactly.
 void putFloat(std::string& out, float value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));

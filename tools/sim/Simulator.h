@@ -38,7 +38,7 @@ struct Options {
 // Parses the command line; throws std::invalid_argument with a message for the user.
 Options parseArguments(const std::vector<std::string>& args);
 
-// One line of held keys per frame, as DirectInput key numbers.
+// One line of held keys per frame, as snapshot key numbers (PC set-1 scan codes).
 struct KeyScript {
     std::vector<std::vector<int>> frames;
     const std::vector<int>& keysFor(long frame) const;  // frame counts from 1

@@ -9,10 +9,8 @@ namespace vorn::soak {
 
 namespace {
 
-// A fall through the floor is caught at this height and costs a health point.
-constexpr float kNet = 600.0f;
-constexpr int kPiecesAcross = 20;  // a particle system's piece table is 20 by 20
-constexpr float kStartX = 5.0f, kStartY = 534.0f;
+// A fall through the floor is caught at the screen's bottom edge and costs a health point.
+constexpr float kNet = kScreenHeight;
 
 template <class... Parts>
 std::string say(const Parts&... parts) {
@@ -32,7 +30,7 @@ std::string checkWorld(const Game& g, const std::vector<std::string>& messages) 
         return say("the character's position or speed is not a number (", g.CharX, ", ", g.CharY, ")");
     // The hit rectangle, not the picture, is what the screen's sides hold in.
     const Rect r = g.GetCharRect();
-    if (r.Left < 0 || r.Right > 800)
+    if (r.Left < 0 || r.Right > kScreenWidth)
         return say("the character left the screen sideways: CharX ", g.CharX, ", hit rectangle ", r.Left,
                    " to ", r.Right);
     if (!(g.CharY < kNet)) return say("the character fell below the net: CharY ", g.CharY);
@@ -47,7 +45,7 @@ std::string checkWorld(const Game& g, const std::vector<std::string>& messages) 
     for (int p = 0; p < kMaxParticleSystems; ++p) {
         const ParticleSystem& ps = g.ParticleSystems[p];
         if (ps.Active &&
-            (ps.CountX < 0 || ps.CountX > kPiecesAcross || ps.CountY < 0 || ps.CountY > kPiecesAcross))
+            (ps.CountX < 0 || ps.CountX > kMaxPiecesAcross || ps.CountY < 0 || ps.CountY > kMaxPiecesAcross))
             return say("particle system ", p, " has ", ps.CountX, " by ", ps.CountY, " pieces");
     }
     if (g.CrystalsTaken < 0 || g.CrystalsTaken > g.CrystalCount)
@@ -85,7 +83,7 @@ std::string Invariants::check(const Game& g, bool frameOk, const std::vector<std
         if (health_ > 0 && !hasDovi_) {
             const int next = level_ % g.LevelCount + 1;
             if (!playing || g.Level != next || g.EndDelay != 0 || g.CrystalsTaken != 0 ||
-                g.CharX != kStartX || g.CharY != kStartY)
+                g.CharX != kCharStartX || g.CharY != kCharStartY)
                 broken = say("level ", level_, " was cleared but level ", next, " did not start (Level ",
                              g.Level, ", GameState ", g.GameState, ")");
         } else if (playing) {

@@ -30,21 +30,21 @@ bool Game::DrawGameFrame() {
         if (replayMarker) layers::replayMarker(*this, back);
 
         // Empty slots stay empty; the others keep their places.
-        if (SpeedTime > 0) DrawPowerUpIndicator(11, 600, 5);
-        if (HyperJumps > 0) DrawPowerUpIndicator(10, 645, 5);
-        if (InvulnerableTime > 0) DrawPowerUpIndicator(12, 690, 5);
-        if (BallBlasterTime > 0) DrawPowerUpIndicator(14, 735, 5);
+        if (SpeedTime > 0) DrawPowerUpIndicator(kItemExtraSpeed, 600, 5);
+        if (HyperJumps > 0) DrawPowerUpIndicator(kItemHighJump, 645, 5);
+        if (InvulnerableTime > 0) DrawPowerUpIndicator(kItemInvulnerability, 690, 5);
+        if (BallBlasterTime > 0) DrawPowerUpIndicator(kItemBallBlaster, 735, 5);
 
         if (DevMode) {
-            if (!FrameRateInfo)
-                throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+            if (!FrameRateInfo) raiseObjectNotSet();
             // The overlay has shown its own message; the main loop ends the program.
             if (!FrameRateInfo->Calculate()) return false;
         }
 
-        Rect dest{0, 0, 800, 600};
-        Rect source{0, 0, 800, 600};
-        ge.Blit(picture(ge.PrimarySurface()), dest, back, source, kBltWait);
+        Rect dest{0, 0, kScreenWidth, kScreenHeight};
+        Rect source{0, 0, kScreenWidth, kScreenHeight};
+        // A failed copy has shown its message; the next frame tries again.
+        (void)ge.Blit(picture(ge.PrimarySurface()), dest, back, source, kBltWait);
         return true;
     });
 }

@@ -20,12 +20,10 @@ void score(const Game& g, Surface& back);
 void levelLine(const Game& g, Surface& back);
 void replayMarker(const Game& g, Surface& back);
 
-// Copies src's srcRect onto dest's destRect; the engine clips copies of these rectangles.
+// Copies src's srcRect onto dest's destRect; the engine clips copies of these rectangles. A
+// failed copy has shown its message and the frame is drawn on, as every copy of a frame is.
 inline void blit(VBGE& ge, Surface& dest, Rect destRect, const Surface& src, Rect srcRect, int32_t flags) {
-    ge.Blit(dest, destRect, src, srcRect, flags);
+    (void)ge.Blit(dest, destRect, src, srcRect, flags);
 }
-
-// An index past the end of one of the game's fixed arrays is the platform's error, not a crash.
-[[noreturn]] void raiseSubscriptOutOfRange();
 
 }  // namespace vorn::layers

@@ -13,10 +13,10 @@ bool Game::ShowBitmap(Surface& ddsBitmap, bool bToPrimary) {
         Surface& back = picture(ge.BackBuffer());
         if (!ge.ClearSurface(back, false)) return false;
 
-        // Centred on the 800 x 600 screen, whatever the engine's size; an odd margin rounds to even.
+        // Centred on the screen, whatever the engine's size; an odd margin rounds to even.
         const int32_t w = ddsBitmap.width(), h = ddsBitmap.height();
-        const auto x = static_cast<int32_t>(std::nearbyint((800.0 - w) / 2.0));
-        const auto y = static_cast<int32_t>(std::nearbyint((600.0 - h) / 2.0));
+        const auto x = static_cast<int32_t>(std::nearbyint((kScreenWidth - w) / 2.0));
+        const auto y = static_cast<int32_t>(std::nearbyint((kScreenHeight - h) / 2.0));
         Rect source{0, 0, w, h};
         Rect dest{x, y, x + w, y + h};
         // Plain: blue in a full-screen picture is blue, not transparent.

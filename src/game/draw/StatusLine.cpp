@@ -1,8 +1,9 @@
 // The status line over the play screen: health icons, score, level and the power-up
 // indicators with their seconds (or jumps) left.
+#include "core/Error.h"
 #include "core/Numbers.h"
 #include "game/draw/Layers.h"
-#include "game/draw/TextLine.h"
+#include "game/draw/NumberText.h"
 
 namespace vorn {
 
@@ -12,11 +13,6 @@ constexpr uint32_t kWhite = rgb(255, 255, 255);
 constexpr uint32_t kYellow = rgb(255, 255, 0);
 // Power-up timers count frames; the player reads seconds.
 constexpr int kFramesPerSecond = 30;
-
-TextLine& line() {
-    static TextLine text;
-    return text;
-}
 
 }  // namespace
 
@@ -28,10 +24,12 @@ void health(const Game& g, VBGE& ge, Surface& back) {
     const Surface& character = g.picture(g.SurfCharacter);
     // A half-size character per point of health in a yellow frame; icons past the right edge
     // would draw nothing, so the count stops there.
-    for (int32_t h = 0; h < g.Health && 25 * h + 12 < 800; ++h) {
+    for (int32_t h = 0; h < g.Health && 25 * h + 12 < kScreenWidth; ++h) {
         Rect icon{25 * h + 12, 10, 25 * h + 32, 28};
-        Rect source{0, 0, 40, 36};
-        ge.Blit(back, icon, character, source, kBltWaitKeySrc);
+        Rect source{0, 0, kCharWidth, kCharHeight};
+        // A failed copy has shown its message; the frame goes round the icon all the same. The
+        // frame is drawn on the icon's rectangle as the copy clipped it.
+        (void)ge.Blit(back, icon, character, source, kBltWaitKeySrc);
         back.drawBox(icon.Left, icon.Top, icon.Right, icon.Bottom);
     }
 }
@@ -39,16 +37,18 @@ void health(const Game& g, VBGE& ge, Surface& back) {
 void score(const Game& g, Surface& back) {
     back.setFont(g.FontLarge);
     back.setForeColour(kWhite);
-    back.drawText(12, 32, line().clear().text("Score: ").number(g.Score).str());
+    const int x = back.drawText(12, 32, "Score: ");
+    back.drawText(x, 32, NumberText(g.Score).view());
 }
 
 void levelLine(const Game& g, Surface& back) {
     if (g.Level < 1 || g.Level > kMaxLevels) raiseSubscriptOutOfRange();
     back.setFont(g.FontMedium);
     back.setForeColour(kYellow);
-    back.drawText(
-        150, 32,
-        line().clear().text("Level ").number(g.Level).text(": ").text(g.LevelNames[g.Level - 1]).str());
+    int x = back.drawText(150, 32, "Level ");
+    x = back.drawText(x, 32, NumberText(g.Level).view());
+    x = back.drawText(x, 32, ": ");
+    back.drawText(x, 32, g.LevelNames[g.Level - 1]);
 }
 
 // Bottom right, clear of the frame-rate box on the left.
@@ -66,37 +66,37 @@ void Game::DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY) {
     VBGE& ge = graphics();
     Surface& back = picture(ge.BackBuffer());
     // Every indicator shows the animation frame of the first item of the level, whatever it is.
-    const int32_t left = intFloor(Items[0].Frame) * 40;
+    const int32_t left = intFloor(Items[0].Frame) * kItemWidth;
     back.setFont(FontSmall);
     back.setForeColour(kYellow);
 
     const SurfaceRef* sheet = nullptr;
     int32_t number = 0;
     switch (nKind) {
-        case 11:
+        case kItemExtraSpeed:
             sheet = &SurfExtraSpeed, number = SpeedTime / kFramesPerSecond;
             break;
-        case 10:
+        case kItemHighJump:
             sheet = &SurfHighJump, number = HyperJumps;
             break;
-        case 12:
+        case kItemInvulnerability:
             sheet = &SurfInvulnerable, number = InvulnerableTime / kFramesPerSecond;
             break;
-        case 14:
+        case kItemBallBlaster:
             sheet = &SurfShoot, number = BallBlasterTime / kFramesPerSecond;
             break;
         default:
             break;
     }
     if (sheet) {
-        layers::blit(ge, back, Rect{nX, nY, nX + 40, nY + 35}, picture(*sheet), Rect{left, 0, left + 40, 35},
-                     kBltWaitKeySrc);
-        back.drawText(nX + 2, nY + 21, line().clear().number(number).str());
+        layers::blit(ge, back, Rect{nX, nY, nX + kItemWidth, nY + kItemHeight}, picture(*sheet),
+                     Rect{left, 0, left + kItemWidth, kItemHeight}, kBltWaitKeySrc);
+        back.drawText(nX + 2, nY + 21, NumberText(number).view());
     }
 
     back.setForeColour(kYellow);
     back.setFillStyle(FillStyle::Transparent);
-    back.drawBox(nX, nY, nX + 40, nY + 35);
+    back.drawBox(nX, nY, nX + kItemWidth, nY + kItemHeight);
 }
 
 }  // namespace vorn

@@ -1,7 +1,7 @@
 // Between games: the title picture with the keyboard help on the left and the high-score
 // table on the right, recomposed every frame so a new high score shows at once.
 #include "engines/VBGE.h"
-#include "game/draw/TextLine.h"
+#include "game/draw/NumberText.h"
 #include "game/state/Game.h"
 
 namespace vorn {
@@ -29,11 +29,6 @@ constexpr HelpLine kHelp[] = {
     {380, "Shift/Ctrl - Shoot"},
 };
 
-TextLine& line() {
-    static TextLine text;
-    return text;
-}
-
 }  // namespace
 
 void Game::DrawTitleScreen() {
@@ -41,7 +36,6 @@ void Game::DrawTitleScreen() {
     if (!ShowBitmap(picture(SurfTitle), false)) return;
     VBGE& ge = graphics();
     Surface& back = picture(ge.BackBuffer());
-    TextLine& out = line();
 
     back.setFillColour(0);
     back.setFillStyle(FillStyle::Transparent);
@@ -49,26 +43,26 @@ void Game::DrawTitleScreen() {
     back.drawBox(5, 155, 200, 420);
     back.setFont(FontMedium);
     back.setForeColour(kWhite);
-    back.drawText(10, 160, out.clear().text("Keyboard Help").str());
+    back.drawText(10, 160, "Keyboard Help");
     back.setForeColour(kYellow);
-    for (const HelpLine& help : kHelp) back.drawText(10, help.y, out.clear().text(help.text).str());
+    for (const HelpLine& help : kHelp) back.drawText(10, help.y, help.text);
 
     back.setForeColour(kYellow);
-    back.drawBox(605, 155, 800, 420);
+    back.drawBox(605, 155, kScreenWidth, 420);
     back.setForeColour(kWhite);
-    back.drawText(610, 160, out.clear().text("High Scores").str());
+    back.drawText(610, 160, "High Scores");
     back.setForeColour(kYellow);
     for (int i = 0; i < kHighScoreRows; ++i) {
         const int y = 200 + 20 * i;
         // All twenty characters, trailing blanks too; the scores line up at x = 720 regardless.
-        back.drawText(610, y, out.clear().text(HighScores[i].Name).str());
-        back.drawText(720, y, out.clear().number(HighScores[i].Score).str());
+        back.drawText(610, y, HighScores[i].Name);
+        back.drawText(720, y, NumberText(HighScores[i].Score).view());
     }
 
     Surface& primary = picture(ge.PrimarySurface());
-    Rect dest{0, 0, 800, 600};
-    Rect source{0, 0, 800, 600};
-    ge.Blit(primary, dest, back, source, kBltWait);
+    Rect dest{0, 0, kScreenWidth, kScreenHeight};
+    Rect source{0, 0, kScreenWidth, kScreenHeight};
+    (void)ge.Blit(primary, dest, back, source, kBltWait);  // a failure has shown its message
 }
 
 }  // namespace vorn

@@ -8,11 +8,6 @@ namespace vorn::layers {
 
 namespace {
 
-// Codes below 5 are platforms; the screen edge counts as platform too.
-constexpr uint8_t kFirstNonPlatform = 5;
-
-bool isPlatform(uint8_t code) { return code < kFirstNonPlatform; }
-
 int levelIndex(const Game& g) {
     if (g.Level < 1 || g.Level > kMaxLevels) raiseSubscriptOutOfRange();
     return g.Level - 1;
@@ -20,17 +15,17 @@ int levelIndex(const Game& g) {
 
 const SurfaceRef* itemPicture(const Game& g, int16_t kind) {
     switch (kind) {
-        case 10:
+        case kItemHighJump:
             return &g.SurfHighJump;
-        case 11:
+        case kItemExtraSpeed:
             return &g.SurfExtraSpeed;
-        case 12:
+        case kItemInvulnerability:
             return &g.SurfInvulnerable;
-        case 13:
+        case kItemCrystal:
             return &g.SurfCrystal;
-        case 14:
+        case kItemBallBlaster:
             return &g.SurfShoot;
-        case 15:
+        case kItemExtraHealth:
             return &g.SurfExtraHealth;
         default:
             return nullptr;
@@ -38,8 +33,6 @@ const SurfaceRef* itemPicture(const Game& g, int16_t kind) {
 }
 
 }  // namespace
-
-void raiseSubscriptOutOfRange() { throw VornError(9, "Subscript out of range"); }
 
 void background(const Game& g, VBGE& ge, Surface& back) {
     // The level's 200 x 200 tile, twelve times over the screen.
@@ -56,34 +49,34 @@ void bombs(const Game& g, VBGE& ge, Surface& back) {
         const BombRec& bomb = g.Bombs[i];
         if (bomb.Dead) continue;
         // Rolling left reads the same strip from its right end.
-        int32_t left = intFloor(bomb.Frame) * 40;
-        if (bomb.Direction == 0) left = 600 - left;
+        int32_t left = intFloor(bomb.Frame) * kBombSize;
+        if (bomb.Direction == 0) left = (kAnimationFrames - 1) * kBombSize - left;
         const SurfaceRef& sheet = !bomb.Hot             ? g.SurfNormalBomb
                                   : bomb.FlashTime != 0 ? g.SurfHitBomb
                                                         : g.SurfHotBomb;
         const int32_t x = intFloor(bomb.X), y = intFloor(bomb.Y);
-        blit(ge, back, Rect{x, y, x + 40, y + 40}, g.picture(sheet), Rect{left, 0, left + 40, 40},
-             kBltWaitKeySrc);
+        blit(ge, back, Rect{x, y, x + kBombSize, y + kBombSize}, g.picture(sheet),
+             Rect{left, 0, left + kBombSize, kBombSize}, kBltWaitKeySrc);
     }
 }
 
 void shots(const Game& g, VBGE& ge, Surface& back) {
     for (const ShotRec& shot : g.Shots) {
         if (!shot.Active) continue;
-        int32_t left = intFloor(shot.Frame) * 20;
-        if (shot.Direction == 0) left = 300 - left;
-        blit(ge, back, Rect{shot.X, shot.Y, shot.X + 20, shot.Y + 20}, g.picture(g.SurfAmmoBall),
-             Rect{left, 0, left + 20, 20}, kBltWaitKeySrc);
+        int32_t left = intFloor(shot.Frame) * kShotSize;
+        if (shot.Direction == 0) left = (kAnimationFrames - 1) * kShotSize - left;
+        blit(ge, back, Rect{shot.X, shot.Y, shot.X + kShotSize, shot.Y + kShotSize},
+             g.picture(g.SurfAmmoBall), Rect{left, 0, left + kShotSize, kShotSize}, kBltWaitKeySrc);
     }
 }
 
 void characterToRescue(const Game& g, VBGE& ge, Surface& back) {
     for (int k = 0; k < g.ItemCount && k < kMaxItems; ++k) {
         const ItemRec& item = g.Items[k];
-        if (item.Kind != 16) continue;
-        const int32_t left = intFloor(item.Frame) * 40;
+        if (item.Kind != kItemDovi) continue;
+        const int32_t left = intFloor(item.Frame) * kItemWidth;
         blit(ge, back, Rect{item.Left, item.Top, item.Right, item.Bottom}, g.picture(g.SurfDovi),
-             Rect{left, 0, left + 40, 35}, kBltWaitKeySrc);
+             Rect{left, 0, left + kItemWidth, kItemHeight}, kBltWaitKeySrc);
     }
 }
 
@@ -94,15 +87,18 @@ void platforms(const Game& g, VBGE& ge, Surface& back) {
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
             const uint8_t code = g.LevelGrid[row][column][L];
-            if (!isPlatform(code)) continue;
-            const bool leftPlatform = column == 0 || isPlatform(g.LevelGrid[row][column - 1][L]);
+            if (!isPlatformCode(code)) continue;
+            // The screen's edges count as platform.
+            const bool leftPlatform = column == 0 || isPlatformCode(g.LevelGrid[row][column - 1][L]);
             const bool rightPlatform =
-                column == kGridColumns - 1 || isPlatform(g.LevelGrid[row][column + 1][L]);
-            int32_t pieceLeft = 50;
+                column == kGridColumns - 1 || isPlatformCode(g.LevelGrid[row][column + 1][L]);
+            // The sheet's pieces: a left end, a middle and a right end, one cell each.
+            int32_t pieceLeft = kCellWidth;
             if (!leftPlatform && rightPlatform) pieceLeft = 0;
-            if (leftPlatform && !rightPlatform) pieceLeft = 100;
-            blit(ge, back, Rect{50 * column, 20 * row, 50 * column + 50, 20 * row + 20}, sheet,
-                 Rect{pieceLeft, 20 * code, pieceLeft + 50, 20 * code + 20}, kBltWaitKeySrc);
+            if (leftPlatform && !rightPlatform) pieceLeft = 2 * kCellWidth;
+            const int32_t x = kCellWidth * column, y = kCellHeight * row, band = kCellHeight * code;
+            blit(ge, back, Rect{x, y, x + kCellWidth, y + kCellHeight}, sheet,
+                 Rect{pieceLeft, band, pieceLeft + kCellWidth, band + kCellHeight}, kBltWaitKeySrc);
         }
     }
 }
@@ -112,18 +108,17 @@ void items(const Game& g, VBGE& ge, Surface& back) {
         const ItemRec& item = g.Items[k];
         const SurfaceRef* sheet = itemPicture(g, item.Kind);
         if (!sheet) continue;
-        const int32_t left = intFloor(item.Frame) * 40;
+        const int32_t left = intFloor(item.Frame) * kItemWidth;
         blit(ge, back, Rect{item.Left, item.Top, item.Right, item.Bottom}, g.picture(*sheet),
-             Rect{left, 0, left + 40, 35}, kBltWaitKeySrc);
+             Rect{left, 0, left + kItemWidth, kItemHeight}, kBltWaitKeySrc);
     }
 }
 
 void pieces(const Game& g, VBGE& ge, Surface& back) {
     for (const ParticleSystem& system : g.ParticleSystems) {
         if (!system.Active) continue;
-        if (system.CountX > 20 || system.CountY > 20) raiseSubscriptOutOfRange();
-        if (!system.Picture)
-            throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+        if (system.CountX > kMaxPiecesAcross || system.CountY > kMaxPiecesAcross) raiseSubscriptOutOfRange();
+        if (!system.Picture) raiseObjectNotSet();
         const int32_t w = system.PieceWidth, h = system.PieceHeight;
         for (int cx = 0; cx < system.CountX; ++cx) {
             for (int cy = 0; cy < system.CountY; ++cy) {
@@ -142,7 +137,8 @@ void bombGates(const Game& g, VBGE& ge, Surface& back) {
     // The gate's right half stands at the left edge, its left half at the right edge.
     const Surface& gate = g.picture(g.SurfBombExit);
     blit(ge, back, Rect{0, 480, 10, 580}, gate, Rect{10, 0, 20, 100}, kBltWaitKeySrc);
-    blit(ge, back, Rect{790, 480, 800, 580}, gate, Rect{0, 0, 10, 100}, kBltWaitKeySrc);
+    blit(ge, back, Rect{kScreenWidth - 10, 480, kScreenWidth, 580}, gate, Rect{0, 0, 10, 100},
+         kBltWaitKeySrc);
 }
 
 }  // namespace vorn::layers

@@ -16,10 +16,7 @@ namespace vorn {
 
 namespace {
 
-// The numbers the game has always used for these faults, with the system's own words.
-constexpr int32_t kErrDiskFull = 61;
-constexpr int32_t kErrPermissionDenied = 70;
-
+// The system's own words for the fault, under the game's number for its kind.
 [[noreturn]] void raiseFileError(int error) {
     int32_t number = kErrPathAccess;
     if (error == EACCES || error == EPERM || error == EROFS || error == ETXTBSY)

@@ -1,11 +1,11 @@
 // "HighScores.dat": ten records of 22 bytes, best first, no header. A record is the name in
-// 20 bytes of Windows-1252, padded with blanks, then the score as a little-endian Integer.
+// 20 bytes of Windows-1252, padded with blanks, then the score as a little-endian 16-bit integer.
 #include <cstdint>
 #include <optional>
 
 #include "core/Error.h"
-#include "game/persist/DataFile.h"
 #include "core/Windows1252.h"
+#include "game/persist/DataFile.h"
 #include "game/state/Game.h"
 
 namespace vorn {

@@ -1,4 +1,4 @@
-// "Options.dat": SoundEffects then Music, each a little-endian Integer, kept exactly as read
+// "Options.dat": SoundEffects then Music, each a little-endian 16-bit integer, kept as read
 // (any value but 0 is on) and written back the same unless the options dialog changed it.
 #include <cstdint>
 #include <optional>

@@ -8,15 +8,13 @@ namespace vorn {
 
 namespace {
 
-constexpr float kRollSpeed = 6.0f;
-constexpr float kSlowRollSpeed = 2.5f;  // on kind 1 platforms
+constexpr float kSlowRollSpeed = 2.5f;  // on thin platforms
 constexpr float kGravity = 0.8f;
 constexpr float kMaxFallSpeed = 20.0f;
-constexpr float kBombSize = 40.0f;
 // Below this line a bomb reaching a side is on the bottom floor and rolls out of the screen.
 constexpr float kExitLine = 480.0f;
 // A bomb this far down has fallen through a hole in the floor and will never come back by itself.
-constexpr float kLostBelow = 600.0f;
+constexpr float kLostBelow = kScreenHeight;
 constexpr int32_t kPairScore = 80;
 
 }  // namespace
@@ -31,17 +29,16 @@ void Game::moveBombs() {
             continue;
         }
 
-        Rect below = GetBombRect(i);
-        const int16_t surface = GetSurfaceKind(below);
+        const int16_t surface = GetSurfaceKind(GetBombRect(i));
 
-        const float speed = surface == 1 ? kSlowRollSpeed : kRollSpeed;
+        const float speed = surface == kPlatformThin ? kSlowRollSpeed : kBombRollSpeed;
         bomb.VelX = bomb.VelX > 0.0f ? speed : -speed;
         bomb.X = bomb.X + bomb.VelX;
 
-        // A wall: on a kind 1 surface the bomb climbs onto it, anywhere else it turns round.
+        // A wall: on a thin platform the bomb climbs onto it, anywhere else it turns round.
         int16_t p = FindBombPlatform(i);
         if (p != kNoPlatform) {
-            if (surface == 1) {
+            if (surface == kPlatformThin) {
                 bomb.Y = static_cast<float>(Platforms[p].Top) - kBombSize;
             } else {
                 bomb.VelX = -bomb.VelX;
@@ -58,7 +55,9 @@ void Game::moveBombs() {
             const PlatformRec& ledge = Platforms[p];
             if (bomb.VelY > 0.0f) {
                 // The platform it lands on decides the rebound: springy ones throw it back whole.
-                const float bounce = ledge.Kind == 3 ? 100.0f : ledge.Kind == 1 ? 20.0f : 50.0f;
+                const float bounce = ledge.Kind == kPlatformBouncy ? 100.0f
+                                     : ledge.Kind == kPlatformThin ? 20.0f
+                                                                   : 50.0f;
                 bomb.VelY = -bomb.VelY * bounce / 100.0f;
                 if (bomb.Hot) bomb.VelY = bomb.VelY * 1.5f;
                 bomb.Y = static_cast<float>(ledge.Top) - kBombSize;
@@ -82,7 +81,8 @@ int16_t Game::FindBombPlatform(int i) {
     for (int16_t p = 0; p < PlatformCount; ++p) {
         const PlatformRec& ledge = Platforms[p];
         if (intersects(r, Rect{ledge.Left, ledge.Top, ledge.Right, ledge.Bottom})) {
-            if (Bombs[i].VelY > 3.0f) playSound(SndBombHit);
+            // A failed sound has shown its message; the bomb lands all the same.
+            if (Bombs[i].VelY > 3.0f) (void)playSound(SndBombHit);
             return p;
         }
     }
@@ -108,16 +108,16 @@ void Game::KeepBombOnScreen(int i) {
         }
     }
 
-    if (r.Right > 800) {
+    if (r.Right > kScreenWidth) {
         if (!bomb.Leaving) {
             if (bomb.Y > kExitLine) {
                 bomb.Leaving = true;
                 return;
             }
-            bomb.X = 800.0f - kBombSize;
+            bomb.X = static_cast<float>(kScreenWidth - kBombSize);
             bomb.VelX = -bomb.VelX;
             bomb.Direction = 0;
-        } else if (bomb.X > 800.0f) {
+        } else if (bomb.X > static_cast<float>(kScreenWidth)) {
             InitBomb(static_cast<int16_t>(i));
         }
     }
@@ -155,7 +155,7 @@ void Game::CheckBombHitsChar() {
         startExplosionEffect(bomb.X, bomb.Y);
         bomb.Dead = true;
         Health = wrap16(Health - 1);
-        if (Health == 0) EndDelay = 100;
+        if (Health == 0) EndDelay = kEndFrames;
         return;
     }
 }
@@ -165,7 +165,7 @@ void Game::animateBombs() {
         BombRec& bomb = Bombs[i];
         if (bomb.FlashTime > 0) bomb.FlashTime = wrap16(bomb.FlashTime - 1);
         bomb.Frame = bomb.Frame + 1.0f;
-        if (bomb.Frame >= 16.0f) bomb.Frame = 0.0f;
+        if (bomb.Frame >= kAnimationFrames) bomb.Frame = 0.0f;
     }
 }
 

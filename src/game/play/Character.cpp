@@ -8,8 +8,6 @@ namespace vorn {
 
 namespace {
 
-constexpr int16_t kThin = 1, kBouncy = 3, kIcy = 4;
-constexpr float kCharWidth = 40.0f, kCharHeight = 36.0f;
 constexpr float kGravity = 1.1f;
 constexpr float kJumpSpeed = -14.0f;
 constexpr float kHighJumpSpeed = -1960.0f / 100.0f;
@@ -17,12 +15,12 @@ constexpr float kBounceSpeed = -17.5f;
 constexpr float kFirstFallSpeed = 0.1f;
 constexpr float kBottomFloorFeet = 575.0f;  // feet at this height or lower stand on the bottom row
 
-// A character that has fallen through the floor comes back here, as at the level start.
-constexpr float kStartX = 5.0f, kStartY = 534.0f, kFellOffY = 600.0f;
+// A character this far down has fallen through the floor.
+constexpr float kFellOffY = kScreenHeight;
 
 // Platforms are one-way: the character lands only on a platform it was not already inside
 // before this frame's move, while falling, with its top edge still above the platform's top.
-bool airborneStep(Game& g) {
+[[nodiscard]] bool airborneStep(Game& g) {
     g.CharY = g.CharY + g.CharVelY;
     const int16_t p1 = g.FindCharPlatform();
     if (p1 != kNoPlatform) {
@@ -31,8 +29,8 @@ bool airborneStep(Game& g) {
         g.CharY = g.CharY + g.CharVelY;
         const PlatformRec& landing = g.Platforms[p1];
         if (g.CharVelY > 0.0f && p0 != p1 && g.CharY < static_cast<float>(landing.Top)) {
-            g.CharY = static_cast<float>(landing.Top - 36);
-            if (landing.Kind == kBouncy) {
+            g.CharY = static_cast<float>(landing.Top - kCharHeight);
+            if (landing.Kind == kPlatformBouncy) {
                 g.CharVelY = kBounceSpeed;
                 if (!g.playSound(g.SndBoing)) return false;
             } else {
@@ -51,9 +49,9 @@ bool airborneStep(Game& g) {
 void catchFallThroughFloor(Game& g) {
     if (g.CharY < kFellOffY) return;
     g.Health = saturatingAdd16(g.Health, -1);
-    if (g.Health == 0) g.EndDelay = 100;
-    g.CharX = kStartX;
-    g.CharY = kStartY;
+    if (g.Health == 0) g.EndDelay = kEndFrames;
+    g.CharX = kCharStartX;
+    g.CharY = kCharStartY;
     g.CharInAir = 0;
     g.CharVelX = 0.0f;
     g.CharVelY = 0.0f;
@@ -65,16 +63,15 @@ void Game::horizontalControl() {
     const bool left = keyDown(key::Left), right = keyDown(key::Right);
     float top, accel;
     if (CharInAir == 0) {
-        Rect r = GetCharRect();
-        surfaceUnderChar = GetSurfaceKind(r);
+        surfaceUnderChar = GetSurfaceKind(GetCharRect());
         // Ice keeps most of the speed when the keys are let go, and answers the keys slowly.
         if (!left && !right) {
-            const float friction = surfaceUnderChar == kIcy ? 4.0f : 50.0f;
+            const float friction = surfaceUnderChar == kPlatformIcy ? 4.0f : 50.0f;
             CharVelX = CharVelX * (100.0f - friction) / 100.0f;
         }
-        top = surfaceUnderChar == kThin ? 2.0f : 5.5f;
+        top = surfaceUnderChar == kPlatformThin ? 2.0f : 5.5f;
         if (SpeedTime > 0) top = top * 150.0f / 100.0f;
-        accel = surfaceUnderChar == kIcy ? top * 4.0f / 100.0f : top * 50.0f / 100.0f;
+        accel = surfaceUnderChar == kPlatformIcy ? top * 4.0f / 100.0f : top * 50.0f / 100.0f;
     } else {
         surfaceUnderChar = kNoPlatform;
         if (!left && !right) CharVelX = CharVelX * 96.0f / 100.0f;
@@ -99,9 +96,9 @@ void Game::KeepCharOnScreen() {
         CharVelX = -CharVelX;
         CharX = 0.0f;
     }
-    if (r.Right > 800) {
+    if (r.Right > kScreenWidth) {
         CharVelX = -CharVelX;
-        CharX = 800.0f - kCharWidth;
+        CharX = static_cast<float>(kScreenWidth - kCharWidth);
     }
 }
 
@@ -113,8 +110,8 @@ bool Game::moveCharacter() {
     if (CharInAir == 0) {
         const int16_t p = FindCharPlatform();
         if (p != kNoPlatform) {
-            if (surface == kThin) {
-                CharY = static_cast<float>(Platforms[p].Top - 36);
+            if (surface == kPlatformThin) {
+                CharY = static_cast<float>(Platforms[p].Top - kCharHeight);
             } else {
                 CharVelX = -CharVelX;
                 CharX = CharX + CharVelX;
@@ -124,8 +121,7 @@ bool Game::moveCharacter() {
     KeepCharOnScreen();
 
     if (CharInAir == 0) {
-        Rect r = GetCharRect();
-        surface = GetSurfaceKind(r);
+        surface = GetSurfaceKind(GetCharRect());
     } else {
         surface = kNoPlatform;
     }
@@ -135,7 +131,7 @@ bool Game::moveCharacter() {
     }
 
     // Thin platforms give no footing to jump from.
-    if ((keyDown(key::Up) || keyDown(key::Space)) && CharInAir != 1 && surface != kThin) {
+    if ((keyDown(key::Up) || keyDown(key::Space)) && CharInAir != 1 && surface != kPlatformThin) {
         if (HyperJumps > 0) {
             CharVelY = kHighJumpSpeed;
             HyperJumps = wrap16(HyperJumps - 1);

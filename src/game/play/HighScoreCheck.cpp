@@ -22,7 +22,8 @@ void Game::CheckHighScore() {
 
 void Game::askForHighScoreName(std::string& name) {
     if (playerInput && playerInput->nameFor(name)) return;
-    AskForName(name);
+    // A dialog that fails has shown its message and leaves the name as it was.
+    (void)AskForName(name);
     if (playerInput) playerInput->named(name);
 }
 

@@ -6,20 +6,6 @@ namespace vorn {
 
 namespace {
 
-enum ItemKind : int16_t {
-    kHighJump = 10,
-    kExtraSpeed = 11,
-    kInvulnerability = 12,
-    kCrystal = 13,
-    kBallBlaster = 14,
-    kExtraHealth = 15,
-    kDovi = 16
-};
-
-// A picked-up item goes just past the right side of the screen, where the character's hit
-// rectangle never reaches, so it is not taken twice.
-constexpr int32_t kOffScreenLeft = 800, kOffScreenRight = 840;
-
 struct ItemLook {
     const SurfaceRef* picture = nullptr;
     const SoundRef* sound = nullptr;
@@ -29,26 +15,26 @@ struct ItemLook {
 // holds). Power-up timers are set, not added to: a second pick-up restarts them.
 ItemLook applyItem(Game& g, int16_t kind) {
     switch (kind) {
-        case kHighJump:
+        case kItemHighJump:
             g.HyperJumps = 5;
             return {&g.SurfHighJump, &g.SndHyperJump};
-        case kExtraSpeed:
+        case kItemExtraSpeed:
             g.SpeedTime = 900;
             return {&g.SurfExtraSpeed, &g.SndSpeed};
-        case kInvulnerability:
+        case kItemInvulnerability:
             g.InvulnerableTime = 300;
             return {&g.SurfInvulnerable, &g.SndInvulnerability};
-        case kCrystal:
+        case kItemCrystal:
             g.Score = saturatingAdd16(g.Score, 20);
             g.CrystalsTaken = wrap16(g.CrystalsTaken + 1);
             return {&g.SurfCrystal, &g.SndCrystal};
-        case kBallBlaster:
+        case kItemBallBlaster:
             g.BallBlasterTime = 450;
             return {&g.SurfShoot, &g.SndBallBlaster};
-        case kExtraHealth:
+        case kItemExtraHealth:
             g.Health = saturatingAdd16(g.Health, 1);
             return {&g.SurfExtraHealth, &g.SndExtraHealth};
-        case kDovi:
+        case kItemDovi:
             g.DoviRescued = true;
             return {&g.SurfDovi, &g.SndPowerup};
         default:
@@ -67,14 +53,13 @@ void Game::CollectItems() {
         const ItemLook look = applyItem(*this, item.Kind);
         if (look.picture) {
             const float x = static_cast<float>(item.Left), y = static_cast<float>(item.Top);
-            if (item.Kind == kCrystal)
+            if (item.Kind == kItemCrystal)
                 startCrystalEffect(x, y);
             else
                 startPickUpEffect(x, y, *look.picture);
             if (!playSound(*look.sound)) return;
         }
-        item.Left = kOffScreenLeft;
-        item.Right = kOffScreenRight;
+        item.markTaken();
     }
 }
 
@@ -82,8 +67,8 @@ void Game::CollectItems() {
 void Game::animateItems() {
     for (int k = 0; k < ItemCount; ++k) {
         ItemRec& item = Items[k];
-        item.Frame = item.Frame + (item.Kind == kDovi ? 0.3f : 0.5f);
-        if (item.Frame >= 16.0f) item.Frame = 0.0f;
+        item.Frame = item.Frame + (item.Kind == kItemDovi ? 0.3f : 0.5f);
+        if (item.Frame >= kAnimationFrames) item.Frame = 0.0f;
     }
 }
 

@@ -6,12 +6,6 @@
 
 namespace vorn {
 
-namespace {
-
-constexpr int16_t kEndFrames = 100;
-
-}  // namespace
-
 bool Game::checkLevelCleared() {
     const bool cleared = LevelHasDovi ? DoviRescued : CrystalsTaken == CrystalCount;
     if (!cleared) return true;
@@ -20,17 +14,17 @@ bool Game::checkLevelCleared() {
     return playSound(SndTeleport);
 }
 
-// True in the frame where the count-down ran out and the next level or the end followed.
-bool Game::countDownEnd() {
-    if (EndDelay <= 0) return false;
+// When the count-down runs out, the next level starts or the game ends.
+void Game::countDownEnd() {
+    if (EndDelay <= 0) return;
     EndDelay = wrap16(EndDelay - 1);
-    if (EndDelay != 0) return false;
-    // A level with Dovi ends the game whichever way it ended; so does running out of health.
+    if (EndDelay != 0) return;
+    // A level with Dovi ends the game whichever way it ended; so does running out of health. A
+    // level start that fails has shown its message; the frame step goes on.
     if (Health > 0 && !LevelHasDovi)
-        StartNextLevel();
+        (void)StartNextLevel();
     else
         EndGame();
-    return true;
 }
 
 void Game::EndGame() {
@@ -42,7 +36,7 @@ void Game::EndGame() {
     if (!ShowBitmap(picture(rescued ? SurfCongrat : SurfGameOver), true)) return;
     if (!playSound(SndGameOver)) return;
     if (!DevMode) platform.clock.sleep(3000);
-    StopGame();
+    (void)StopGame();  // a failure has shown its message; the game has ended all the same
 }
 
 }  // namespace vorn

@@ -8,7 +8,6 @@ namespace vorn {
 
 namespace {
 
-constexpr int kMaxPiecesAcross = 20;
 constexpr int16_t kEffectLife = 100;
 
 }  // namespace
@@ -30,7 +29,7 @@ void Game::StartParticles(float X, float Y, float DivX, float DivY, float Gravit
     const int countY = Height / PieceHeight;
     // The piece table is 20 by 20; a larger request would run past it.
     if (countX < 0 || countY < 0 || countX > kMaxPiecesAcross || countY > kMaxPiecesAcross)
-        throw VornError(9, "Subscript out of range");
+        raiseSubscriptOutOfRange();
 
     system->Active = true;
     system->Life = Life;
@@ -86,22 +85,26 @@ void Game::updateParticles() {
 
 // The character dissolves into 2 x 2 pieces that hardly move sideways and drift up.
 void Game::startTeleportEffect(float x, float y) {
-    StartParticles(x, y, 10000.0f, 5.0f, -0.5f, 0.0f, 200.0f, SurfCharacter.get(), 2, 2, 40, 36, kEffectLife);
+    StartParticles(x, y, 10000.0f, 5.0f, -0.5f, 0.0f, 200.0f, SurfCharacter.get(), 2, 2, kCharWidth,
+                   kCharHeight, kEffectLife);
 }
 
 // A bomb bursts outwards and upwards, then its pieces fall back.
 void Game::startExplosionEffect(float x, float y) {
-    StartParticles(x, y, 2.5f, 2.5f, 0.5f, 15.0f, 100.0f, SurfHotBomb.get(), 2, 2, 40, 40, kEffectLife);
+    StartParticles(x, y, 2.5f, 2.5f, 0.5f, 15.0f, 100.0f, SurfHotBomb.get(), 2, 2, kBombSize, kBombSize,
+                   kEffectLife);
 }
 
 // A crystal shatters into 28 large pieces, always the same way.
 void Game::startCrystalEffect(float x, float y) {
-    StartParticles(x, y, 1000.0f, 1000.0f, 1.0f, 4.0f, 0.0f, SurfCrystal.get(), 10, 5, 40, 35, kEffectLife);
+    StartParticles(x, y, 1000.0f, 1000.0f, 1.0f, 4.0f, 0.0f, SurfCrystal.get(), 10, 5, kItemWidth,
+                   kItemHeight, kEffectLife);
 }
 
 // Any other item taken streams upwards in fine pieces.
 void Game::startPickUpEffect(float x, float y, const SurfaceRef& picture) {
-    StartParticles(x, y, 10000.0f, 2.0f, -2.0f, 10.0f, 300.0f, picture.get(), 2, 2, 40, 35, kEffectLife);
+    StartParticles(x, y, 10000.0f, 2.0f, -2.0f, 10.0f, 300.0f, picture.get(), 2, 2, kItemWidth, kItemHeight,
+                   kEffectLife);
 }
 
 }  // namespace vorn

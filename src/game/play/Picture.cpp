@@ -6,7 +6,7 @@ namespace vorn {
 // Every started game has all its pictures loaded; a missing one is the platform's
 // "object not set" error, caught by the operation's handler, rather than a crash.
 Surface& Game::picture(const SurfaceRef& surface) const {
-    if (!surface) throw VornError(kErrObjectVariable, "Object variable or With block variable not set");
+    if (!surface) raiseObjectNotSet();
     return *surface;
 }
 

@@ -1,4 +1,4 @@
-// Which of the 17 character poses is shown: the walking cycle, the mid-air pose, and the
+// Which of the character's poses is shown: the walking cycle, the mid-air pose, and the
 // two idle animations that play now and then while the character stands still.
 #include <cmath>
 
@@ -11,7 +11,7 @@ namespace {
 
 constexpr int16_t kAirPose = 8, kStandPose = 2, kBlinkPose = 10;
 constexpr int16_t kLastWalkPose = 7;
-constexpr float kIdleFirstPose = 11.0f, kIdleEnd = 17.0f, kIdleStep = 0.5f;
+constexpr float kIdleFirstPose = 11.0f, kIdleEnd = kCharPoses, kIdleStep = 0.5f;
 
 }  // namespace
 

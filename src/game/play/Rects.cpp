@@ -5,21 +5,32 @@
 
 namespace vorn {
 
-// The character's box is 40 wide, but its hit rectangle is 5 pixels narrower on each side,
-// so it can stand with its shoulders over the end of a platform.
+namespace {
+
+// The character's hit rectangle is 5 pixels narrower than its picture on each side, so it can
+// stand with its shoulders over the end of a platform.
+constexpr float kCharInset = 5.0f;
+// Bombs and shots are hit 1 pixel inside their pictures all round.
+constexpr float kBombInset = 1.0f;
+constexpr int kShotInset = 1;
+
+}  // namespace
+
 Rect Game::GetCharRect() const {
-    return Rect{toLong(CharX + 5.0f), toLong(CharY), toLong(CharX + 40.0f - 5.0f), toLong(CharY + 36.0f)};
+    return Rect{toLong(CharX + kCharInset), toLong(CharY), toLong(CharX + kCharWidth - kCharInset),
+                toLong(CharY + kCharHeight)};
 }
 
 Rect Game::GetBombRect(int i) const {
     const BombRec& b = Bombs[i];
-    return Rect{toLong(b.X + 1.0f), toLong(b.Y + 1.0f), toLong(b.X + 40.0f - 1.0f),
-                toLong(b.Y + 40.0f - 1.0f)};
+    return Rect{toLong(b.X + kBombInset), toLong(b.Y + kBombInset), toLong(b.X + kBombSize - kBombInset),
+                toLong(b.Y + kBombSize - kBombInset)};
 }
 
 Rect Game::GetShotRect(int j) const {
     const ShotRec& s = Shots[j];
-    return Rect{s.X + 1, s.Y + 1, s.X + 19, s.Y + 19};
+    return Rect{s.X + kShotInset, s.Y + kShotInset, s.X + kShotSize - kShotInset,
+                s.Y + kShotSize - kShotInset};
 }
 
 static Rect platformRect(const PlatformRec& p) { return Rect{p.Left, p.Top, p.Right, p.Bottom}; }
@@ -31,8 +42,8 @@ int16_t Game::FindCharPlatform() const {
     return kNoPlatform;
 }
 
-// Looks just below the rectangle: what it would stand on. The caller's rectangle stays moved.
-int16_t Game::GetSurfaceKind(Rect& rect) const {
+// Looks 3 pixels below the rectangle: the kind of platform it would stand on.
+int16_t Game::GetSurfaceKind(Rect rect) const {
     rect.Top += 3;
     rect.Bottom += 3;
     for (int p = 0; p < PlatformCount; ++p)

@@ -8,7 +8,6 @@ namespace vorn {
 namespace {
 
 constexpr float kShotSpeed = 15.0f;
-constexpr int16_t kFireInterval = 6;
 constexpr int16_t kHitsToDestroy = 5;
 constexpr int16_t kFlashFrames = 5;
 constexpr int32_t kDestroyScore = 40;
@@ -26,10 +25,10 @@ bool Game::fire() {
             shot.Direction = CharFacing;
             if (CharFacing == 1) {
                 shot.VelX = kShotSpeed;
-                shot.X = toInteger(CharX + 40.0f);
+                shot.X = toInteger(CharX + kCharWidth);
             } else {
                 shot.VelX = -kShotSpeed;
-                shot.X = toInteger(CharX - 20.0f);
+                shot.X = toInteger(CharX - kShotSize);
             }
             shot.Active = true;
             ShotDelay = kFireInterval;
@@ -55,9 +54,9 @@ void Game::moveShots() {
 
 void Game::CheckShotOffScreen(int j) {
     const Rect r = GetShotRect(j);
-    if (r.Left < 0 || r.Right > 800) {
+    if (r.Left < 0 || r.Right > kScreenWidth) {
         Shots[j].Active = false;
-        playSound(SndHit);
+        (void)playSound(SndHit);  // a failed sound has shown its message; the ball is gone anyway
     }
 }
 
@@ -78,7 +77,7 @@ void Game::CheckShotHitsBomb(int j) {
     bomb.Hot = true;
     bomb.FlashTime = kFlashFrames;
     Shots[j].Active = false;
-    playSound(SndHitBomb);
+    (void)playSound(SndHitBomb);  // a failed sound has shown its message; the hit counts anyway
 }
 
 void Game::CheckShotHitsPlatform(int j) {
@@ -87,7 +86,7 @@ void Game::CheckShotHitsPlatform(int j) {
         const PlatformRec& ledge = Platforms[p];
         if (intersects(r, Rect{ledge.Left, ledge.Top, ledge.Right, ledge.Bottom})) {
             Shots[j].Active = false;
-            playSound(SndHit);
+            (void)playSound(SndHit);  // a failed sound has shown its message; the ball is gone anyway
             return;
         }
     }
@@ -97,7 +96,7 @@ void Game::animateShots() {
     for (auto& shot : Shots) {
         if (!shot.Active) continue;
         shot.Frame = shot.Frame + 1.0f;
-        if (shot.Frame >= 16.0f) shot.Frame = 0.0f;
+        if (shot.Frame >= kAnimationFrames) shot.Frame = 0.0f;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/Windows1252.h"
+#include "platform/Platform.h"
 
 namespace vorn {
 
@@ -74,7 +75,7 @@ private:
 
 constexpr uint8_t kFlagDevMode = 1, kFlagNameAsked = 2;
 
-bool isCommandKey(uint8_t key) { return key == 116 || key == 117 || key == 118; }  // F5, F6, F7
+bool isCommandKey(uint8_t key) { return key == vk::F5 || key == vk::F6 || key == vk::F7; }
 
 }  // namespace
 

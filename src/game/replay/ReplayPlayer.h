@@ -21,7 +21,7 @@ public:
     // Why `game` cannot play this replay (another level set, other rules), or empty.
     std::string refusal(const Game& game) const;
     // Puts the generator back and starts the game; false when it did not start.
-    bool start(Game& game);
+    [[nodiscard]] bool start(Game& game);
     // Applies the developer commands recorded before the game's next frame, or after its last.
     void applyCommands(Game& game);
     // The recorded frames are all played, or the game stopped by itself.

@@ -18,8 +18,9 @@ Game::~Game() {
     try {
         FrameRateInfo.reset();
         if (Initialized && saveOnDestruction_) {
-            SaveGameOptions();
-            SaveHighScores();
+            // Each save shows its own failure; one failing does not keep the other from trying.
+            (void)SaveGameOptions();
+            (void)SaveHighScores();
         }
     } catch (const std::exception& e) {
         showError(platform.messages, "Game - Class_Terminate - ", e.what());

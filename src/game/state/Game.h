@@ -27,8 +27,6 @@ class frmOptions;
 class frmHighScore;
 
 inline constexpr int kMaxLevels = 50;
-inline constexpr int kGridRows = 30;
-inline constexpr int kGridColumns = 16;
 inline constexpr int kMaxPlatforms = 100;
 inline constexpr int kMaxItems = 100;
 inline constexpr int kMaxShots = 50;
@@ -37,7 +35,17 @@ inline constexpr int kMaxParticleSystems = 15;
 inline constexpr int kHighScoreRows = 10;
 inline constexpr int16_t kNoPlatform = 255;
 
-// DirectInput key numbers the play step reads.
+// The character starts every level here, and comes back here after a fall through the floor.
+inline constexpr float kCharStartX = 5.0f, kCharStartY = 534.0f;
+// Frames from a cleared level or the last health point lost to what follows.
+inline constexpr int16_t kEndFrames = 100;
+// Bombs roll this fast on every platform but the thin ones, and enter the level at it.
+inline constexpr float kBombRollSpeed = 6.0f;
+// Frames between two shots; a level starts with one full wait.
+inline constexpr int16_t kFireInterval = 6;
+
+// The keys the play step reads, by their place in the keyboard snapshot (PC set-1 scan codes,
+// extended keys at the scan code + 128).
 namespace key {
 inline constexpr int P = 0x19, LCtrl = 0x1D, LShift = 0x2A, RShift = 0x36, Space = 0x39, RCtrl = 0x9D,
                      Up = 0xC8, Left = 0xCB, Right = 0xCD, Down = 0xD0;
@@ -55,35 +63,35 @@ public:
     // Public interface.
     void SetCharHealth(int16_t nHealth);
     void GotoLevel(int16_t nLevel);
-    bool Initialize(Window& frm, bool devMode);
-    bool StartGame();
-    bool StartNextLevel();
-    bool StopGame();
-    bool DoFrame();
-    bool DrawFrame();
-    bool ShowOptions();
-    bool AskForName(std::string& sName);
+    [[nodiscard]] bool Initialize(bool devMode);
+    [[nodiscard]] bool StartGame();
+    [[nodiscard]] bool StartNextLevel();
+    [[nodiscard]] bool StopGame();
+    [[nodiscard]] bool DoFrame();
+    [[nodiscard]] bool DrawFrame();
+    [[nodiscard]] bool ShowOptions();
+    [[nodiscard]] bool AskForName(std::string& sName);
     bool IsRunning() const { return GameState == kPlaying; }
 
     // Ends the run without writing the options or the high scores (an immediate end).
     void abandonWithoutSaving() { saveOnDestruction_ = false; }
 
     // ---- Set-up and files (state/, persist/) ----
-    bool LoadSounds();
-    bool LoadGraphics();
-    bool LoadLevels();
+    [[nodiscard]] bool LoadSounds();
+    [[nodiscard]] bool LoadGraphics();
+    [[nodiscard]] bool LoadLevels();
     // Tells one loaded level set from another: the levels' cells and names, as loaded.
     uint64_t levelSetFingerprint() const;
-    bool LoadHighScores();
-    bool SaveHighScores();
+    [[nodiscard]] bool LoadHighScores();
+    [[nodiscard]] bool SaveHighScores();
     void SetDefaultHighScores();
-    bool LoadGameOptions();
-    bool SaveGameOptions();
-    bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
+    [[nodiscard]] bool LoadGameOptions();
+    [[nodiscard]] bool SaveGameOptions();
+    [[nodiscard]] bool ShowBitmap(Surface& ddsBitmap, bool bToPrimary);
     void InitBomb(int16_t b);
-    bool showNextLevelScreen();  // the level start's announcement, shown at once
+    [[nodiscard]] bool showNextLevelScreen();  // the level start's announcement, shown at once
     // Plays a sound the one way the game does: only with sound effects on; false when it failed.
-    bool playSound(const SoundRef& sound);
+    [[nodiscard]] bool playSound(const SoundRef& sound);
     // Lets pending window messages be handled once.
     void doEvents();
     // A loaded picture; raises the platform's "object not set" error when it is missing.
@@ -94,14 +102,14 @@ public:
     Rect GetBombRect(int i) const;
     Rect GetShotRect(int j) const;
     int16_t FindCharPlatform() const;
-    int16_t GetSurfaceKind(Rect& rect) const;  // moves rect 3 pixels down
+    int16_t GetSurfaceKind(Rect rect) const;
 
     // ---- The frame step and the simulation (play/) ----
     // Waits for P to be pressed and released again; false when a command key handled meanwhile
     // stopped the game or started another level, so the paused frame must not go on.
-    bool PauseGame();
-    void horizontalControl();  // also finds surfaceUnderChar for the motion
-    bool moveCharacter();      // false: a sound of the frame step failed
+    [[nodiscard]] bool PauseGame();
+    void horizontalControl();            // also finds surfaceUnderChar for the motion
+    [[nodiscard]] bool moveCharacter();  // false: a sound of the frame step failed
     void KeepCharOnScreen();
     void updatePose();
     void CollectItems();
@@ -113,14 +121,14 @@ public:
     void CheckBombHitsChar();
     void animateBombs();
     void moveShots();
-    bool fire();  // firing and the ShotDelay count-down; false: the Shoot sound failed
+    [[nodiscard]] bool fire();  // firing and the ShotDelay count-down; false: the Shoot sound failed
     void CheckShotOffScreen(int j);
     void CheckShotHitsBomb(int j);
     void CheckShotHitsPlatform(int j);
     void animateShots();
     void countDownPowerUps();
-    bool checkLevelCleared();
-    bool countDownEnd();
+    [[nodiscard]] bool checkLevelCleared();
+    void countDownEnd();
     void EndGame();
     void CheckHighScore();
     void StartParticles(float X, float Y, float DivX, float DivY, float Gravity, float Lift, float Spread,
@@ -137,7 +145,7 @@ public:
     void askForHighScoreName(std::string& name);
 
     // ---- Drawing (draw/) ----
-    bool DrawGameFrame();
+    [[nodiscard]] bool DrawGameFrame();
     void DrawCharacter();
     void DrawPowerUpIndicator(int16_t nKind, int16_t nX, int16_t nY);
     void DrawTitleScreen();
@@ -159,7 +167,6 @@ public:
 
     int16_t GameState = kNotInitialized;
     bool Initialized = false;
-    Window* MainForm = nullptr;
     int16_t SoundEffects = -1;  // stored as read from "Options.dat": any non-zero value is on
     int16_t Music = -1;
 

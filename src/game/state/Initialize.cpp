@@ -20,10 +20,9 @@ void setFont(Font& font, int size) {
 
 }  // namespace
 
-bool Game::Initialize(Window& frm, bool devMode) {
+bool Game::Initialize(bool devMode) {
     return trapErrors(platform.messages, "Game - Initialize - ", [&] {
         platform.cursor.showCursor(false);
-        MainForm = &frm;
         for (ParticleSystem& system : ParticleSystems) system = ParticleSystem{};
         DevMode = devMode;
         Rng.seed(platform.clock.seedFromTime());
@@ -38,7 +37,7 @@ bool Game::Initialize(Window& frm, bool devMode) {
         if (!InputEngine->Initialize()) return false;
         SoundEngine = std::make_unique<VBSE>(platform.sound, platform.messages);
         if (!SoundEngine->Initialize()) return false;
-        if (!graphics().Initialize(800, 600, 16)) return false;
+        if (!graphics().Initialize(kScreenWidth, kScreenHeight, 16)) return false;
 
         // The loading picture shows while everything else loads.
         if (!graphics().LoadBitmap("Loading.bmp", SurfLoading)) return false;

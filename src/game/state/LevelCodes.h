@@ -1,5 +1,5 @@
-// The characters of a level grid and the codes the game keeps for them: platforms 0 to 4 (one
-// per style), items 10 to 16, and 255 for an empty cell. Header-only, so the picture tools can
+// The characters of a level grid and the codes the game keeps for them: the platform kinds 0 to
+// 4, the item kinds 10 to 16, and 255 for an empty cell. Header-only, so the picture tools can
 // lay out their mock play screens the way the game does.
 #pragma once
 
@@ -7,35 +7,58 @@
 
 namespace vorn {
 
+// The platform kinds, in the order of their bands in "Platform.bmp".
+enum PlatformKind : uint8_t {
+    kPlatformGrass = 0,   // 'G': ordinary
+    kPlatformThin = 1,    // 'S': 4 pixels high; the character runs slowly on it and cannot jump from it
+    kPlatformStone = 2,   // 'M': ordinary
+    kPlatformBouncy = 3,  // 'B': throws what lands on it back up
+    kPlatformIcy = 4,     // 'I': little friction and acceleration
+};
+inline constexpr int kPlatformKinds = 5;
+
+enum ItemKind : uint8_t {
+    kItemHighJump = 10,         // '^'
+    kItemExtraSpeed = 11,       // '>'
+    kItemInvulnerability = 12,  // '!'
+    kItemCrystal = 13,          // '$': a level without Dovi is cleared by taking every crystal
+    kItemBallBlaster = 14,      // '*': lets the character shoot
+    kItemExtraHealth = 15,      // 'L'
+    kItemDovi = 16,             // 'C': reaching Dovi clears the level and wins the game
+};
+
 inline constexpr uint8_t kEmptyCell = 255;
 inline constexpr int kInvalidCellCode = -1;
+
+constexpr bool isPlatformCode(int code) { return code >= kPlatformGrass && code < kPlatformKinds; }
+constexpr bool isItemCode(int code) { return code >= kItemHighJump && code <= kItemDovi; }
 
 constexpr int levelCode(char ch) {
     switch (ch) {
         case 'G':
-            return 0;  // ordinary
+            return kPlatformGrass;
         case 'S':
-            return 1;  // thin
+            return kPlatformThin;
         case 'M':
-            return 2;  // ordinary
+            return kPlatformStone;
         case 'B':
-            return 3;  // bouncing
+            return kPlatformBouncy;
         case 'I':
-            return 4;  // icy
+            return kPlatformIcy;
         case '^':
-            return 10;  // high jump
+            return kItemHighJump;
         case '>':
-            return 11;  // extra speed
+            return kItemExtraSpeed;
         case '!':
-            return 12;  // invulnerability
+            return kItemInvulnerability;
         case '$':
-            return 13;  // crystal
+            return kItemCrystal;
         case '*':
-            return 14;  // ball blaster
+            return kItemBallBlaster;
         case 'L':
-            return 15;  // extra health
+            return kItemExtraHealth;
         case 'C':
-            return 16;  // Dovi
+            return kItemDovi;
         case ' ':
             return kEmptyCell;
         default:

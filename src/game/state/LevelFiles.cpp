@@ -34,9 +34,6 @@ uint8_t cellCode(char ch) {
     return static_cast<uint8_t>(code);
 }
 
-bool isPlatform(uint8_t code) { return code < 5; }
-bool isItem(uint8_t code) { return code >= 10 && code <= 16; }
-
 // Both files are read into a copy that replaces the game's levels only when all went well.
 struct LevelSet {
     uint8_t grid[kGridRows][kGridColumns][kMaxLevels];
@@ -79,10 +76,10 @@ bool Game::LoadLevels() {
                 // A 31st grid line is checked but has nowhere to go; its level fails at its separator.
                 if (row >= kGridRows) continue;
                 set->grid[row][column][level] = code;
-                if (isPlatform(code) && ++platformCells > kMaxPlatforms)
+                if (isPlatformCode(code) && ++platformCells > kMaxPlatforms)
                     fault("Level " + std::to_string(level + 1) + " has more than " +
                           std::to_string(kMaxPlatforms) + " platforms.");
-                if (isItem(code) && ++itemCells > kMaxItems)
+                if (isItemCode(code) && ++itemCells > kMaxItems)
                     fault("Level " + std::to_string(level + 1) + " has more than " +
                           std::to_string(kMaxItems) + " items.");
             }

@@ -11,45 +11,41 @@ namespace vorn {
 
 namespace {
 
-constexpr int16_t kPlatformCodes = 5;  // codes 0 to 4 are platform styles
-constexpr uint8_t kFirstItemCode = 10, kLastItemCode = 16;
-constexpr int16_t kThinPlatform = 1;
-constexpr int16_t kCrystal = 13, kDovi = 16;
 constexpr int16_t kFramesBetweenBombs = 90;
-// The platform's error for an index outside an array.
-constexpr int32_t kErrSubscriptOutOfRange = 9;
+// Bombs wait this far above the screen before they drop in.
+constexpr float kBombStartY = -300.0f;
 
 void resetCharacter(Game& g) {
     g.CharInAir = 0;
     g.CharPose = 0;
     g.CharFacing = 1;
-    g.CharX = 5.0f;
-    g.CharY = 534.0f;
+    g.CharX = kCharStartX;
+    g.CharY = kCharStartY;
     g.CharVelY = 0.0f;
     g.CharVelX = 0.0f;
     g.HyperJumps = 0;
     g.SpeedTime = 0;
     g.InvulnerableTime = 0;
     g.BallBlasterTime = 0;
-    g.ShotDelay = 6;
+    g.ShotDelay = kFireInterval;
     g.BlinkTime = 0;
     g.IdleAnim = 0.0f;
 }
 
-// Platforms are 30 pixels wide and centred in their 50-pixel cell; the thin style keeps only
+// Platforms are 30 pixels wide and centred in their 50-pixel cell; the thin kind keeps only
 // the bottom 4 pixels of the band. A grid with more than 100 platform cells is cut off.
 void layOutPlatforms(Game& g, int levelIndex) {
     g.PlatformCount = 0;
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
             const uint8_t code = g.LevelGrid[row][column][levelIndex];
-            if (code >= kPlatformCodes || g.PlatformCount >= kMaxPlatforms) continue;
+            if (!isPlatformCode(code) || g.PlatformCount >= kMaxPlatforms) continue;
             PlatformRec& p = g.Platforms[g.PlatformCount];
             p.Kind = code;
-            p.Left = column * 50 + 10;
-            p.Right = column * 50 + 40;
-            p.Top = row * 20 + (code == kThinPlatform ? 13 : 2);
-            p.Bottom = row * 20 + 17;
+            p.Left = column * kCellWidth + 10;
+            p.Right = column * kCellWidth + 40;
+            p.Top = row * kCellHeight + (code == kPlatformThin ? 13 : 2);
+            p.Bottom = row * kCellHeight + 17;
             ++g.PlatformCount;
         }
     }
@@ -65,16 +61,16 @@ void layOutItems(Game& g, int levelIndex) {
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
             const uint8_t code = g.LevelGrid[row][column][levelIndex];
-            if (code < kFirstItemCode || code > kLastItemCode || g.ItemCount >= kMaxItems) continue;
+            if (!isItemCode(code) || g.ItemCount >= kMaxItems) continue;
             ItemRec& item = g.Items[g.ItemCount];
             item.Kind = code;
-            item.Left = column * 50 + 5;
-            item.Top = row * 20 - 17;
-            item.Right = column * 50 + 45;
-            item.Bottom = item.Top + 35;
-            item.Frame = std::floor(g.Rng.draw() * 16.0f);
-            if (code == kCrystal) g.CrystalCount = wrap16(g.CrystalCount + 1);
-            if (code == kDovi) {
+            item.Left = column * kCellWidth + 5;
+            item.Top = row * kCellHeight - 17;
+            item.Right = item.Left + kItemWidth;
+            item.Bottom = item.Top + kItemHeight;
+            item.Frame = std::floor(g.Rng.draw() * kAnimationFrames);
+            if (code == kItemCrystal) g.CrystalCount = wrap16(g.CrystalCount + 1);
+            if (code == kItemDovi) {
                 g.LevelHasDovi = true;
                 item.Top += 10;
                 item.Bottom += 10;
@@ -117,8 +113,7 @@ bool Game::StartNextLevel() {
 
         DoviRescued = false;
         if (Level > LevelCount) Level = 1;
-        if (Level < 1 || Level > kMaxLevels)
-            throw VornError(kErrSubscriptOutOfRange, "Subscript out of range");
+        if (Level < 1 || Level > kMaxLevels) raiseSubscriptOutOfRange();
 
         resetCharacter(*this);
         // A developer key can start a level during the death count-down; the character must
@@ -157,26 +152,27 @@ bool Game::showNextLevelScreen() {
     back->drawText(200, 230, LevelNames[Level - 1]);
 
     SurfaceRef primary = engine.PrimarySurface();
-    Rect screen{0, 0, 800, 600};
-    Rect source{0, 0, 800, 600};
-    engine.Blit(picture(primary), screen, *back, source, kBltWait);
+    Rect screen{0, 0, kScreenWidth, kScreenHeight};
+    Rect source{0, 0, kScreenWidth, kScreenHeight};
+    // A failed copy has shown its message; the level starts all the same.
+    (void)engine.Blit(picture(primary), screen, *back, source, kBltWait);
     return true;
 }
 
-// A bomb waits 300 pixels above the screen at a random x, rolling right when its index is
-// even and left when it is odd.
+// A bomb waits above the screen at a random x where it fits the screen, rolling right when its
+// index is even and left when it is odd.
 void Game::InitBomb(int16_t b) {
     BombRec& bomb = Bombs[b];
-    bomb.Frame = std::floor(Rng.draw() * 16.0f);
+    bomb.Frame = std::floor(Rng.draw() * kAnimationFrames);
     if (b % 2 == 0) {
         bomb.Direction = 1;
-        bomb.VelX = 6.0f;
+        bomb.VelX = kBombRollSpeed;
     } else {
         bomb.Direction = 0;
-        bomb.VelX = -6.0f;
+        bomb.VelX = -kBombRollSpeed;
     }
-    bomb.X = std::floor(Rng.draw() * 760.0f);
-    bomb.Y = -300.0f;
+    bomb.X = std::floor(Rng.draw() * (kScreenWidth - kBombSize));
+    bomb.Y = kBombStartY;
     bomb.VelY = 0.0f;
     bomb.Leaving = false;
 }

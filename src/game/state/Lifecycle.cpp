@@ -33,9 +33,9 @@ bool Game::StopGame() {
 void Game::GotoLevel(int16_t nLevel) {
     if (nLevel > LevelCount) nLevel = LevelCount;
     if (nLevel < 1) nLevel = 1;
-    // StartNextLevel advances to the chosen level and reports its own failures.
+    // StartNextLevel advances to the chosen level and shows its own failures.
     Level = static_cast<int16_t>(nLevel - 1);
-    StartNextLevel();
+    (void)StartNextLevel();
 }
 
 }  // namespace vorn

@@ -4,19 +4,28 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Geometry.h"
 #include "platform/Surface.h"
 
 namespace vorn {
 
 struct PlatformRec {
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-    int16_t Kind = 0;  // level code 0 to 4
+    int16_t Kind = 0;  // a PlatformKind
 };
 
 struct ItemRec {
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
     float Frame = 0;
-    int16_t Kind = 0;  // level code 10 to 16
+    int16_t Kind = 0;  // an ItemKind
+
+    // A picked-up item goes just past the right side of the screen, where the character's hit
+    // rectangle never reaches, so it is not taken twice.
+    void markTaken() {
+        Left = kScreenWidth;
+        Right = kScreenWidth + kItemWidth;
+    }
+    bool taken() const { return Left >= kScreenWidth; }
 };
 
 struct ShotRec {
@@ -44,6 +53,9 @@ struct Particle {
     float X = 0, Y = 0, VelX = 0, VelY = 0;
 };
 
+// An effect breaks its picture into at most this many pieces across and down.
+inline constexpr int kMaxPiecesAcross = 20;
+
 struct ParticleSystem {
     float Gravity = 0;
     const Surface* Picture = nullptr;  // one of the game's own surfaces, which outlive every effect
@@ -52,7 +64,7 @@ struct ParticleSystem {
     bool Active = false;
     int16_t Age = 0, Life = 0;
     float OriginX = 0, OriginY = 0;
-    Particle Particles[20][20];
+    Particle Particles[kMaxPiecesAcross][kMaxPiecesAcross];
 };
 
 inline constexpr int kHighScoreNameLength = 20;

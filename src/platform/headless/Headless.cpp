@@ -10,18 +10,18 @@
 namespace vorn {
 
 void HeadlessDisplay::open(int width, int height, int /*bitsPerPixel*/) {
-    if (failOpen) throw VornError(-2005532542, "The display mode is not supported.");
+    if (failOpen) throw VornError(kErrDisplayMode, "The display mode is not supported.");
     primary_ = std::make_shared<Surface>(width, height);
     back_ = std::make_shared<Surface>(width, height);
 }
 
 void HeadlessKeyboard::open() {
-    if (failOpen) throw VornError(-2147024809, "The keyboard could not be opened.");
+    if (failOpen) throw VornError(kErrKeyboardOpen, "The keyboard could not be opened.");
 }
 
 void HeadlessKeyboard::snapshot(uint8_t state[256]) {
     if (beforeSnapshot) beforeSnapshot(*this);
-    if (failRead) throw VornError(-2147024866, "The keyboard could not be read.");
+    if (failRead) throw VornError(kErrKeyboardRead, "The keyboard could not be read.");
     ++snapshots;
     std::memcpy(state, keys, 256);
 }
@@ -46,7 +46,7 @@ SoundRef HeadlessSound::load(const std::string& path, bool highQuality) {
 }
 
 void HeadlessSound::play(SoundBuffer& buffer) {
-    if (failPlay) throw VornError(-2005401480, "The sound could not be played.");
+    if (failPlay) throw VornError(kErrSoundPlay, "The sound could not be played.");
     played.push_back(static_cast<RecordedSound&>(buffer).name);
 }
 

@@ -19,7 +19,7 @@ KeyTable<Code> tableOf(const std::pair<SDL_Scancode, int> (&keys)[N]) {
 
 // Set 1 numbers the letters by their rows on the keyboard, not alphabetically; the extended
 // keys (those the keyboard sends after an E0 byte) sit at their scan code + 128.
-constexpr std::pair<SDL_Scancode, int> kDirectInput[] = {
+constexpr std::pair<SDL_Scancode, int> kScanCodes[] = {
     {SDL_SCANCODE_ESCAPE, 0x01},
     {SDL_SCANCODE_1, 0x02},
     {SDL_SCANCODE_2, 0x03},
@@ -231,8 +231,8 @@ constexpr std::pair<SDL_Scancode, int> kVirtual[] = {
     {SDL_SCANCODE_NONUSBACKSLASH, 226},
 };
 
-const KeyTable<uint8_t>& directInputTable() {
-    static const KeyTable<uint8_t> table = tableOf<uint8_t>(kDirectInput);
+const KeyTable<uint8_t>& scanCodeTable() {
+    static const KeyTable<uint8_t> table = tableOf<uint8_t>(kScanCodes);
     return table;
 }
 
@@ -252,7 +252,7 @@ bool inRange(SDL_Scancode scancode) { return scancode >= 0 && scancode < SDL_NUM
 
 }  // namespace
 
-uint8_t directInputKey(SDL_Scancode scancode) { return inRange(scancode) ? directInputTable()[scancode] : 0; }
+uint8_t scanCodeKey(SDL_Scancode scancode) { return inRange(scancode) ? scanCodeTable()[scancode] : 0; }
 
 int virtualKey(SDL_Keycode key, SDL_Scancode scancode) {
     // Letters and digits follow the layout, as the virtual keys of a Latin layout do; the

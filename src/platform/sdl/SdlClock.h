@@ -1,5 +1,5 @@
 // Time for the frame pacing: a 32-bit millisecond count since the machine started, which
-// wraps as the original's did, and a sleep that gives the processor away.
+// wraps after 49.7 days, and a sleep that gives the processor away.
 #pragma once
 
 #include "platform/Platform.h"

@@ -1,5 +1,5 @@
-// The mouse pointer with the counting visibility of the original: every hide must be matched
-// by a show, and the pointer shows while the count is 0 or more.
+// The mouse pointer's visibility as a count: every hide must be matched by a show, and the
+// pointer shows while the count is 0 or more.
 #pragma once
 
 #include "platform/Platform.h"

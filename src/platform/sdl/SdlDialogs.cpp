@@ -467,7 +467,7 @@ std::bitset<4> SdlDialogs::padDirections() {
     window_.gamepads().addHeldKeys(keys);
     const SDL_Scancode arrows[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_RIGHT, SDL_SCANCODE_UP, SDL_SCANCODE_DOWN};
     std::bitset<4> held;
-    for (size_t i = 0; i < held.size(); ++i) held[i] = (keys[directInputKey(arrows[i])] & 0x80) != 0;
+    for (size_t i = 0; i < held.size(); ++i) held[i] = (keys[scanCodeKey(arrows[i])] & 0x80) != 0;
     return held;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Error.h"
+#include "core/Geometry.h"
 #include "platform/sdl/SdlWindow.h"
 
 namespace vorn {
@@ -21,7 +22,7 @@ void SdlDisplay::open(int width, int height, int bitsPerPixel) {
     if (!window_.renderer())
         throw VornError(kErrPathAccess, "The display could not be opened (" + window_.openError() + ")");
     if (bitsPerPixel != 16 || width <= 0 || height <= 0)
-        throw VornError(kErrPathAccess, "The display mode is not supported.");
+        throw VornError(kErrDisplayMode, "The display mode is not supported.");
     close();
     texture_ = SDL_CreateTexture(window_.renderer(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                  width, height);
@@ -46,7 +47,7 @@ void SdlDisplay::close() {
 SDL_Rect SdlDisplay::pictureRect() const {
     int w = 0, h = 0;
     if (window_.renderer()) SDL_GetRendererOutputSize(window_.renderer(), &w, &h);
-    const int pw = width_ > 0 ? width_ : 800, ph = height_ > 0 ? height_ : 600;
+    const int pw = width_ > 0 ? width_ : kScreenWidth, ph = height_ > 0 ? height_ : kScreenHeight;
     const double s = std::min(static_cast<double>(w) / pw, static_cast<double>(h) / ph);
     const int dw = static_cast<int>(std::lround(pw * s)), dh = static_cast<int>(std::lround(ph * s));
     return SDL_Rect{(w - dw) / 2, (h - dh) / 2, dw, dh};
@@ -54,7 +55,7 @@ SDL_Rect SdlDisplay::pictureRect() const {
 
 float SdlDisplay::scale() const {
     const SDL_Rect r = pictureRect();
-    return static_cast<float>(r.w) / static_cast<float>(width_ > 0 ? width_ : 800);
+    return static_cast<float>(r.w) / static_cast<float>(width_ > 0 ? width_ : kScreenWidth);
 }
 
 void SdlDisplay::renderLastFrame() {

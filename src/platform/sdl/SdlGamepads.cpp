@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/Platform.h"
 #include "platform/sdl/KeyCodes.h"
 
 namespace vorn {
@@ -32,12 +33,11 @@ struct HeldKeys {
 const HeldKeys& heldKeys() {
     static const HeldKeys keys = [] {
         HeldKeys k;
-        for (size_t i = 0; i < std::size(kButtonKeys); ++i)
-            k.buttons[i] = directInputKey(kButtonKeys[i].second);
-        k.left = directInputKey(SDL_SCANCODE_LEFT);
-        k.right = directInputKey(SDL_SCANCODE_RIGHT);
-        k.up = directInputKey(SDL_SCANCODE_UP);
-        k.down = directInputKey(SDL_SCANCODE_DOWN);
+        for (size_t i = 0; i < std::size(kButtonKeys); ++i) k.buttons[i] = scanCodeKey(kButtonKeys[i].second);
+        k.left = scanCodeKey(SDL_SCANCODE_LEFT);
+        k.right = scanCodeKey(SDL_SCANCODE_RIGHT);
+        k.up = scanCodeKey(SDL_SCANCODE_UP);
+        k.down = scanCodeKey(SDL_SCANCODE_DOWN);
         return k;
     }();
     return keys;
@@ -106,12 +106,12 @@ int SdlGamepads::commandKey(const SDL_Event& event) {
     int key = 0;
     switch (event.cbutton.button) {
         case SDL_CONTROLLER_BUTTON_BACK:
-            return down ? kKeyBack : 0;
+            return down ? vk::PadBack : 0;
         case SDL_CONTROLLER_BUTTON_START:
-            pressed = &pad->startPressed, key = kKeyStart;
+            pressed = &pad->startPressed, key = vk::PadStart;
             break;
         case SDL_CONTROLLER_BUTTON_A:
-            pressed = &pad->aPressed, key = kKeyA;
+            pressed = &pad->aPressed, key = vk::PadA;
             break;
         default:
             return 0;

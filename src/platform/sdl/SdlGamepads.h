@@ -25,9 +25,6 @@ public:
     // sideways, presses no key.
     static constexpr int kStickDeadZone = 16384;
 
-    // The virtual-key numbers of the pad's command buttons.
-    static constexpr int kKeyA = 195, kKeyStart = 207, kKeyBack = 208;
-
     SdlGamepads() = default;
     ~SdlGamepads();
     SdlGamepads(const SdlGamepads&) = delete;

@@ -1,5 +1,5 @@
 // The keyboard over SDL: the state SDL keeps from the window's key events, renumbered to
-// DirectInput key numbers, with the keys the game pads hold added. It reads the state at the
+// PC set-1 scan codes, with the keys the game pads hold added. It reads the state at the
 // moment it is asked.
 #pragma once
 

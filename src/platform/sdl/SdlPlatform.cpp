@@ -3,19 +3,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/Geometry.h"
+
 namespace vorn {
-
-namespace {
-
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-
-}  // namespace
 
 SdlPlatform::SdlPlatform() : SdlPlatform(windowedByEnvironment()) {}
 
 SdlPlatform::SdlPlatform(bool windowed)
-    : window(windowed, kWindowWidth, kWindowHeight),
+    : window(windowed, kScreenWidth, kScreenHeight),
       display(window),
       keyboard(window),
       messages(window),

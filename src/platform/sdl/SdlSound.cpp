@@ -51,7 +51,7 @@ public:
     void play() {
         if (!chunk_ || !mixer_->open) return;
         if (Mix_PlayChannel(channel_, chunk_, 0) < 0)
-            throw VornError(kErrPathAccess,
+            throw VornError(kErrSoundPlay,
                             std::string("The sound could not be played (") + Mix_GetError() + ")");
     }
 

@@ -28,49 +28,40 @@ protected:
 };
 
 TEST_F(CharacterMotion, GripAndTopSpeedDependOnTheSurfaceUnderfootAndOnExtraSpeed) {
-    struct Grip {
+    // Speed after the first frame of Right, at the top, one frame after letting go; the top with
+    // extra speed.
+    const struct {
         char letter;
         float accel, top, afterRelease, fastTop;
-    };
-    const Grip grips[] = {{'G', 2.75f, 5.5f, 2.75f, 8.25f},
-                          {'M', 2.75f, 5.5f, 2.75f, 8.25f},
-                          {'B', 2.75f, 5.5f, 2.75f, 8.25f},
-                          {'S', 1.0f, 2.0f, 1.0f, 3.0f},
-                          {'I', 0.22f, 5.5f, 5.28f, 8.25f}};
-    for (const Grip& g : grips) {
+    } grips[] = {{'G', 2.75f, 5.5f, 2.75f, 8.25f},
+                 {'B', 2.75f, 5.5f, 2.75f, 8.25f},
+                 {'S', 1.0f, 2.0f, 1.0f, 3.0f},
+                 {'I', 0.22f, 5.5f, 5.28f, 8.25f}};
+    for (const auto& g : grips) {
         SCOPED_TRACE(g.letter);
         startOnFloor(g.letter);
         ASSERT_TRUE(play.frames(1, {key::Right}));
-        EXPECT_FLOAT_EQ(game.CharX, 360.0f + g.accel);
+        EXPECT_FLOAT_EQ(game.CharVelX, g.accel);
         ASSERT_TRUE(play.frames(40, {key::Right}));
         EXPECT_FLOAT_EQ(game.CharVelX, g.top);
         ASSERT_TRUE(play.frames(1));
         EXPECT_FLOAT_EQ(game.CharVelX, g.afterRelease);
-
         play.standOn(play.platformAt(29, 7), 360.0f);
         game.SpeedTime = 900;
         ASSERT_TRUE(play.frames(40, {key::Left}));
         EXPECT_FLOAT_EQ(game.CharVelX, -g.fastTop);
     }
-
-    // Both keys: the push to the left is clamped first, then the push to the right.
+    // Both keys: the push to the left is clamped first, then the push to the right. In the air
+    // the speed fades by 4 % a frame.
     game.SpeedTime = 0;
     game.CharVelX = -5.5f;
     ASSERT_TRUE(play.frames(1, {key::Left, key::Right}));
     EXPECT_FLOAT_EQ(game.CharVelX, -5.28f);
-
-    // In the air the keys only nudge the character and the speed fades by 4 % a frame.
-    const auto inAir = [&](float velX, int16_t speedTime, bool right) {
-        game.CharInAir = 1;
-        game.CharY = 100.0f;
-        game.CharVelX = velX;
-        game.SpeedTime = speedTime;
-        EXPECT_TRUE(right ? play.frames(1, {key::Right}) : play.frames(1));
-        return game.CharVelX;
-    };
-    EXPECT_FLOAT_EQ(inAir(0.0f, 0, true), 0.22f);
-    EXPECT_FLOAT_EQ(inAir(5.5f, 0, false), 5.28f);
-    EXPECT_FLOAT_EQ(inAir(8.0f, 10, true), 8.25f);
+    game.CharInAir = 1;
+    game.CharY = 100.0f;
+    game.CharVelX = 5.5f;
+    ASSERT_TRUE(play.frames(1));
+    EXPECT_FLOAT_EQ(game.CharVelX, 5.28f);
 }
 
 TEST_F(CharacterMotion, JumpsHighJumpsAndNoJumpFromThinPlatforms) {
@@ -79,7 +70,6 @@ TEST_F(CharacterMotion, JumpsHighJumpsAndNoJumpFromThinPlatforms) {
     EXPECT_FLOAT_EQ(game.CharY, 546.0f - 14.0f);
     EXPECT_FLOAT_EQ(game.CharVelY, -14.0f + 1.1f);
     EXPECT_EQ(play.played(), (std::vector<std::string>{"Jump"}));
-
     // Up held from the air jumps again in the first frame after the landing.
     ASSERT_GT(play.framesUntil([&] { return game.CharInAir == 0; }, 60, {key::Up}), 0);
     game.HyperJumps = 2;
@@ -98,28 +88,24 @@ TEST_F(CharacterMotion, DownDropsThroughThePlatformUnderfootButNotThroughTheBott
     play.standOn(play.platformAt(20, 7), 360.0f);
     ASSERT_TRUE(play.frames(1, {key::Down}));
     EXPECT_FLOAT_EQ(game.CharY, 366.0f + 2.0f + 0.1f);
-    EXPECT_FLOAT_EQ(game.CharVelY, 1.2f);
     EXPECT_EQ(play.played(), (std::vector<std::string>{"Jump"}));
     ASSERT_GT(play.framesUntil([&] { return game.CharInAir == 0; }, 60), 0);
     EXPECT_EQ(game.CharY, 546.0f);
-
     // Feet at 582 stand on the bottom floor; feet at 562, on row 28, do not.
     ASSERT_TRUE(play.frames(3, {key::Down}));
     EXPECT_EQ(game.CharY, 546.0f);
-    EXPECT_EQ(play.timesPlayed("Jump"), 1);
     play.standOn(play.platformAt(28, 3), 150.0f);
     ASSERT_TRUE(play.frames(1, {key::Down}));
     EXPECT_EQ(game.CharInAir, 1);
 }
 
-TEST_F(CharacterMotion, PlatformsAreLandedOnOnlyFromAbove) {
+TEST_F(CharacterMotion, PlatformsAreLandedOnOnlyFromAboveAndSpringyOnesThrowBackUp) {
     start({{25, "       M"}, {29, kFloor}});
     play.standOn(play.platformAt(29, 7), 355.0f);
     ASSERT_GT(play.framesUntil([&] { return game.CharInAir == 0; }, 60, {key::Up}), 0);
     EXPECT_EQ(game.CharY, 466.0f) << "up through the row-25 platform and down onto it";
-
-    // Falling at 10 from just above: lands, and gravity is added right after. Falling at 40:
-    // the top edge is already below the platform's top in the frame of the touch.
+    // Falling at 10 from just above: lands, and gravity is added right after. Falling at 40: the
+    // top edge is already below the platform's top in the frame of the touch.
     for (float speed : {10.0f, 40.0f}) {
         game.CharInAir = 1;
         game.CharY = 465.0f;
@@ -128,22 +114,15 @@ TEST_F(CharacterMotion, PlatformsAreLandedOnOnlyFromAbove) {
         EXPECT_FLOAT_EQ(game.CharY, speed == 10.0f ? 466.0f : 505.0f);
         EXPECT_FLOAT_EQ(game.CharVelY, speed == 10.0f ? 1.1f : 41.1f);
     }
-}
 
-TEST_F(CharacterMotion, ABouncyPlatformThrowsTheCharacterBackUpEveryTime) {
     start({{29, std::string(16, 'B')}});
     ASSERT_GT(play.framesUntil([&] { return !play.played().empty(); }, 60), 0);
     EXPECT_EQ(play.played(), (std::vector<std::string>{"Boing"}));
-    EXPECT_EQ(game.CharY, 546.0f);
     EXPECT_FLOAT_EQ(game.CharVelY, -17.5f + 1.1f);
-    for (int frame = 0; frame < 120; ++frame) {
-        ASSERT_TRUE(play.frames(1));
-        ASSERT_EQ(game.CharInAir, 1) << frame;
-    }
-    EXPECT_GE(play.timesPlayed("Boing"), 4);
+    for (int frame = 0; frame < 120; ++frame) ASSERT_TRUE(play.frames(1) && game.CharInAir == 1) << frame;
 }
 
-TEST_F(CharacterMotion, RunningIntoAPlatformThrowsBackOrClimbsFromAThinOne) {
+TEST_F(CharacterMotion, WallsThrowBackOrAreClimbedAndTheScreenSidesKeepTheCharacterIn) {
     start({{27, "    G"}, {29, kFloor}});
     play.standOn(play.platformAt(29, 3), 171.0f);
     game.CharVelX = 5.5f;
@@ -155,35 +134,24 @@ TEST_F(CharacterMotion, RunningIntoAPlatformThrowsBackOrClimbsFromAThinOne) {
     play.standOn(play.platformAt(29, 3), 174.0f);
     game.CharVelX = 2.0f;
     ASSERT_TRUE(play.frames(1, {key::Right}));
-    EXPECT_FLOAT_EQ(game.CharY, 526.0f) << "on top of the block";
-    EXPECT_FLOAT_EQ(game.CharX, 176.0f);
+    EXPECT_FLOAT_EQ(game.CharY, 526.0f) << "on top of the thin floor's block";
     EXPECT_EQ(game.CharInAir, 0);
-}
 
-TEST_F(CharacterMotion, TheHitRectangleKeepsTheCharacterOnTheScreen) {
-    startOnFloor('G');
-    struct Edge {
+    // The hit rectangle, 5 pixels in from the box, must stay on the screen; its sides round to
+    // even (-5.5 + 5 gives 0, 765.5 + 35 gives 800).
+    const struct {
         float x, velX, xAfter, velXAfter;
-    } const edges[] = {
-        {-4.0f, -2.0f, -4.0f, -2.0f},   // Left 1
-        {-5.5f, -2.0f, -5.5f, -2.0f},   // Left rounds from -0.5 to 0
-        {-6.0f, -2.0f, 0.0f, 2.0f},     // Left -1
-        {765.5f, 2.0f, 765.5f, 2.0f},   // Right rounds from 800.5 to 800
-        {766.0f, 3.0f, 760.0f, -3.0f},  // Right 801
-    };
-    for (const Edge& e : edges) {
+    } edges[] = {{-5.5f, -2.0f, -5.5f, -2.0f},
+                 {-6.0f, -2.0f, 0.0f, 2.0f},
+                 {765.5f, 2.0f, 765.5f, 2.0f},
+                 {766.0f, 3.0f, 760.0f, -3.0f}};
+    for (const auto& e : edges) {
         game.CharX = e.x;
         game.CharVelX = e.velX;
         game.KeepCharOnScreen();
         EXPECT_EQ(game.CharX, e.xAfter) << e.x;
         EXPECT_EQ(game.CharVelX, e.velXAfter) << e.x;
     }
-
-    // Running left at full speed: one frame past the edge, then thrown back.
-    game.CharX = 0.0f;
-    ASSERT_TRUE(play.frames(2, {key::Left}));
-    EXPECT_EQ(game.CharX, 0.0f);
-    EXPECT_FLOAT_EQ(game.CharVelX, 5.5f);
 }
 
 TEST_F(CharacterMotion, WalkingOffAnEdgeStartsASlowFallAndAllowsNoJump) {
@@ -195,7 +163,6 @@ TEST_F(CharacterMotion, WalkingOffAnEdgeStartsASlowFallAndAllowsNoJump) {
         play.played().clear();
         ASSERT_TRUE(play.frames(1, {key::Right, key::Up}));
         EXPECT_FLOAT_EQ(game.CharVelY, x == 128.0f ? -12.9f : 1.2f) << x;
-        EXPECT_FLOAT_EQ(game.CharY, x == 128.0f ? 352.0f : 366.1f) << x;
         EXPECT_EQ(play.timesPlayed("Jump"), x == 128.0f ? 1 : 0) << x;
     }
 }
@@ -212,13 +179,11 @@ TEST_F(CharacterMotion, PosesWalkIdleAndFly) {
     startOnFloor('G');
     game.CharPose = 12;
     EXPECT_EQ(poses(9, {key::Right}), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 1}));
-
     // The long idle shows poses 11 to 16 for two frames each.
     game.CharVelX = 0.0f;
     game.IdleAnim = 11.0f;
     EXPECT_EQ(poses(12, {}), (std::vector<int>{11, 11, 12, 12, 13, 13, 14, 14, 15, 15, 16, 16}));
     EXPECT_EQ(game.IdleAnim, 0.0f);
-
     game.CharInAir = 1;
     game.CharY = 100.0f;
     EXPECT_EQ(poses(1, {key::Right}), std::vector<int>{8});

@@ -111,6 +111,13 @@ TEST(SimulatorGolden, TheLastLevelWon) {
     checkGolden("won", "--seed 11 --level 49 --frames 800 --name \"Golden Ace\"");
 }
 
+// The proving ground (level 5): every kind of platform and item, four bombs, and keys that run,
+// jump, drop and shoot in a pattern that repeats every 97 frames, until the bombs and the net have
+// taken nearly all the health: grip, bounces, power-ups, balls, bombs and effects in one run.
+TEST(SimulatorGolden, EveryPlatformItemAndBombOnTheProvingGround) {
+    checkGolden("busy", "--seed 4 --level 5 --frames 900");
+}
+
 // A whole game of the shipped levels, every crystal of all fifty and Dovi last, played by
 // vorn-levelcheck --replay on the checker's ways through the real frame step, bombs and all.
 // Its replay must still end exactly as it claims. It is made again on purpose, after a change

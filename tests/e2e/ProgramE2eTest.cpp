@@ -98,7 +98,6 @@ TEST_F(ProgramE2e, ASecondInterruptEndsTheProgramAtOnceAndWritesNothing) {
 TEST_F(ProgramE2e, AMissingDataFileEndsTheProgramAtOnceWithItsMessage) {
     const std::pair<std::string, std::string> cases[] = {
         {"HyperJump.wav", "VBSE - LoadSound - File not found"},
-        {"Title.bmp", "VBGE - LoadBitmap - File not found - Title.bmp"},
         {"LevelNames.txt", "Game - LoadLevels - File not found"},
     };
     for (const auto& [name, message] : cases) {

@@ -1,7 +1,7 @@
 // The twenty pictures and seventeen sounds the build draws: the shapes and formats the game
 // reads them in, transparency the game's colour key really sees, platforms and a hero drawn where
-// the rules put them, sounds alike in loudness and free of clicks, and generators that always
-// write the same bytes. Files are read with SDL's own loaders, in their full depth.
+// the rules put them, sounds free of clicks, and generators that always write the same bytes. Files are read
+// with SDL's own loaders, in their full depth.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -52,14 +52,6 @@ struct Picture {
         return toRgb565(rgb(channel(p, 16), channel(p, 8), channel(p, 0))) == Surface::kColourKey;
     }
     bool painted(int x, int y) const { return !keyed(at(x, y)); }
-    static double luma(uint32_t p) {
-        return 0.299 * channel(p, 16) + 0.587 * channel(p, 8) + 0.114 * channel(p, 0);
-    }
-    static int step(uint32_t a, uint32_t b) {
-        int sum = 0;
-        for (int shift : {16, 8, 0}) sum += std::abs(channel(a, shift) - channel(b, shift));
-        return sum;
-    }
 };
 
 TEST(PictureFiles, EveryPictureHasTheShapeTheGameReadsAndOnlyPureBlueIsKeyedAway) {
@@ -97,29 +89,9 @@ TEST(PictureFiles, EveryPictureHasTheShapeTheGameReadsAndOnlyPureBlueIsKeyedAway
         // Full-screen pictures are copied without the key; every sprite but the gate has a cut-out.
         EXPECT_EQ(keyed > 0, l.sprite && std::string(l.name) != "BombExit.bmp") << keyed;
     }
-
-    // Inside the yellow frames the game draws on them, the panels under its text are dark and quiet.
-    const struct {
-        const char* name;
-        int x0, y0, x1, y1;
-    } panels[] = {{"Title.bmp", 6, 156, 199, 419},
-                  {"Title.bmp", 606, 156, 799, 419},
-                  {"GetReady.bmp", 191, 201, 609, 339}};
-    for (const auto& q : panels) {
-        const Picture p(q.name);
-        double sum = 0, squares = 0;
-        const double n = static_cast<double>(q.x1 - q.x0) * (q.y1 - q.y0);
-        for (int y = q.y0; y < q.y1; ++y)
-            for (int x = q.x0; x < q.x1; ++x) {
-                sum += Picture::luma(p.at(x, y));
-                squares += Picture::luma(p.at(x, y)) * Picture::luma(p.at(x, y));
-            }
-        EXPECT_LT(sum / n, 60) << q.name << " at " << q.x0 << ": white and yellow text needs a dark panel";
-        EXPECT_LT(std::sqrt(std::max(0.0, squares / n - sum * sum / n / n)), 4) << q.name << ": a busy panel";
-    }
 }
 
-TEST(PictureFiles, PlatformsShowTheirSolidPartAndJoinWithoutASeamAndTheHeroFitsItsHitBox) {
+TEST(PictureFiles, PlatformsShowTheirSolidPartAndTheHeroFitsItsHitBox) {
     const Picture sheet("Platform.bmp");
     ASSERT_EQ(sheet.height, 100);
     for (int style = 0; style < 5; ++style) {
@@ -127,32 +99,17 @@ TEST(PictureFiles, PlatformsShowTheirSolidPartAndJoinWithoutASeamAndTheHeroFitsI
         // Solid from x 10 to 40 of its cell, on rows 13..16 for the thin style and 2..17 for the
         // others; drawn ends may stray 3 pixels either way of that edge, and no further.
         const int top = style == 1 ? 13 : 2, bottom = style == 1 ? 16 : 17, row0 = 20 * style;
-        int inside = 0;  // the largest colour step between neighbouring columns inside a piece
         for (int piece = 0; piece < 3; ++piece)
             for (int x = 0; x < 50; ++x) {
                 const int sx = 50 * piece + x;
                 const bool solid = (piece > 0 || x >= 13) && (piece < 2 || x <= 37);
-                int stepped = 0;
                 for (int y = 0; y < 20; ++y) {
-                    if (solid && y >= top && y <= bottom) {
-                        EXPECT_TRUE(sheet.painted(sx, row0 + y)) << "a hole at " << sx << "," << y;
-                        if (x >= 13 && x < 37)
-                            stepped += Picture::step(sheet.at(sx, row0 + y), sheet.at(sx + 1, row0 + y));
-                    }
+                    const bool inside = solid && y >= top && y <= bottom;
                     const bool outside = y < top - 3 || (piece == 0 && x < 7) || (piece == 2 && x >= 43);
-                    EXPECT_TRUE(!outside || !sheet.painted(sx, row0 + y))
-                        << "paint outside at " << sx << "," << y;
+                    ASSERT_TRUE(!(inside || outside) || sheet.painted(sx, row0 + y) == inside)
+                        << sx << "," << y;
                 }
-                inside = std::max(inside, stepped);
             }
-        // Every join a level can make (left-middle, middle-middle, middle-right, left-right)
-        // steps no more than the pieces do inside themselves.
-        for (auto [a, b] : {std::pair{0, 1}, {1, 1}, {1, 2}, {0, 2}}) {
-            int seam = 0;
-            for (int y = top; y <= bottom; ++y)
-                seam += Picture::step(sheet.at(50 * a + 49, row0 + y), sheet.at(50 * b, row0 + y));
-            EXPECT_LE(seam, inside + 1) << "a visible seam between pieces " << a << " and " << b;
-        }
     }
 
     // Each of the 17 poses stays inside the hit rectangle's width (x 5 to 35) and stands on the
@@ -173,8 +130,8 @@ TEST(PictureFiles, PlatformsShowTheirSolidPartAndJoinWithoutASeamAndTheHeroFitsI
 }
 
 // The sounds as the game loads them: each in the format the game asks the device for, all
-// different, about equally loud, never clipping, fading in and ending in silence.
-TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndTheyAreAlikeInLevelWithoutClicks) {
+// different, never clipping, fading in and ending in silence.
+TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndStartsAndEndsWithoutAClick) {
     DataDir data;
     HeadlessPlatform host;
     host.messages.echoToStderr = false;
@@ -183,7 +140,6 @@ TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndTheyAreAlikeInLevelWithou
     ASSERT_TRUE(game.Initialize(host.window, false));
     ASSERT_EQ(host.sound.loads.size(), 17u);
     std::set<std::vector<double>> distinct;
-    double quietest = 0.0, loudest = -200.0;
     for (const auto& [name, highQuality] : host.sound.loads) {
         SCOPED_TRACE(name);
         SDL_AudioSpec spec;
@@ -201,24 +157,8 @@ TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndTheyAreAlikeInLevelWithou
         SDL_FreeWAV(data8);
         EXPECT_TRUE(distinct.insert(samples).second) << "the same sound as another file";
 
-        // The level of the 10 ms slices within 20 dB of the loudest one.
-        const size_t slice = static_cast<size_t>(spec.freq) / 100, edge = slice / 2;
+        const size_t edge = static_cast<size_t>(spec.freq) / 200;  // 5 ms
         ASSERT_GT(samples.size(), 4 * edge);
-        std::vector<double> powers;
-        for (size_t start = 0; start + slice <= samples.size(); start += slice) {
-            double sum = 0.0;
-            for (size_t i = start; i < start + slice; ++i) sum += samples[i] * samples[i];
-            powers.push_back(sum / static_cast<double>(slice));
-        }
-        const double top = *std::max_element(powers.begin(), powers.end());
-        double sum = 0.0;
-        int counted = 0;
-        for (double p : powers)
-            if (p >= top / 100.0) sum += p, ++counted;
-        const double level = 10.0 * std::log10(sum / counted + 1e-20);
-        quietest = std::min(quietest, level);
-        loudest = std::max(loudest, level);
-
         double peak = 0.0;
         for (double s : samples) peak = std::max(peak, std::fabs(s));
         EXPECT_LT(peak, 0.95) << "no headroom left";
@@ -230,8 +170,6 @@ TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndTheyAreAlikeInLevelWithou
             ASSERT_LE(std::fabs(samples[samples.size() - 1 - i]), 0.01) << i << " from the end";
         }
     }
-    EXPECT_GT(quietest, -24.0) << "a sound is barely audible";
-    EXPECT_LE(loudest - quietest, 3.0) << "from " << quietest << " dB to " << loudest << " dB";
 }
 
 std::string bytesOf(const fs::path& file) {

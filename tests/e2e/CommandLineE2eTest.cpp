@@ -56,9 +56,9 @@ TEST_F(CommandLineE2e, HelpAndVersionPrintAndEndWithoutADisplay) {
     const Ran help = run({"-h", "--levels", "elsewhere"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Vorn! is a single-screen", 0), 0u) << help.out;
-    for (const std::string& line :
-         {"usage: vorn [OPTION]... [SANDBOX]\n", "  pictures, sounds  " + here + "\n",
-          "  levels            /elsewhere\n", "  HighScores.dat    " + here + "/level-sets/elsewhere-"})
+    for (const std::string& line : std::vector<std::string>{
+             "usage: vorn [OPTION]... [SANDBOX]\n", "  pictures, sounds  " + here + "\n",
+             "  levels            /elsewhere\n", "  HighScores.dat    " + here + "/level-sets/elsewhere-"})
         EXPECT_NE(help.out.find(line), std::string::npos) << line << "\nnot in\n" << help.out;
     EXPECT_EQ(help.err, "");
     EXPECT_FALSE(fs::exists(folder.file("level-sets")));
@@ -185,10 +185,7 @@ TEST_F(LevelSetE2e, APlayedSetKeepsItsOwnTableBesideItsLevels) {
     const auto expectedReady = drawn.screen();
 
     test::GameProcess game(folder.path(), {"--levels", set.path().string()});
-    const auto titleShown = [](const test::Image& s) {
-        return test::framed(s, {5, 155, 200, 420}, test::isYellow);
-    };
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 15000))) << game.errors();
+    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 15000))) << game.errors();
     ASSERT_TRUE(test::focusGame());
     // F1: the set's first level, with the set's name for it on the "Next Level" screen.
     ASSERT_TRUE(x.key("F1"));
@@ -198,10 +195,7 @@ TEST_F(LevelSetE2e, APlayedSetKeepsItsOwnTableBesideItsLevels) {
     ASSERT_TRUE(test::isScreen(ready)) << game.errors();
     EXPECT_GE(test::maskOverlap(ready, *expectedReady, inside, test::isYellow), 0.97);
 
-    ASSERT_TRUE(x.key("Escape"));
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 8000)));
-    ASSERT_TRUE(x.key("Escape"));
-    EXPECT_EQ(game.wait(5000), 0) << game.errors();
+    ASSERT_TRUE(test::escapeToTheEnd(x, game)) << game.errors();
     EXPECT_EQ(fs::file_size(set.file("HighScores.dat")), 220u);
     EXPECT_FALSE(fs::exists(set.file("Options.dat")));
     EXPECT_EQ(fs::file_size(folder.file("Options.dat")), 4u);

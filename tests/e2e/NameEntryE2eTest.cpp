@@ -26,8 +26,8 @@ namespace {
 using test::Box;
 using test::Image;
 
-constexpr Box kHelpPanel{5, 155, 200, 420};
-constexpr Box kHighScorePanel{605, 155, 800, 420};
+using test::kHelpPanel;
+using test::kHighScorePanel;
 constexpr Box kWholeScreen{0, 0, 800, 600};
 
 // Level 1: thirty crystals along the floor, all taken on the run (600 points). Level 2:

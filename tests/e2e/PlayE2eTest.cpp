@@ -28,24 +28,14 @@ using test::Box;
 using test::Image;
 using SteadyClock = std::chrono::steady_clock;
 
-constexpr Box kHelpPanel{5, 155, 200, 420};
-constexpr Box kHighScorePanel{605, 155, 800, 420};
+using test::kHelpPanel;
+using test::kHighScorePanel;
+using test::kScoreText;
 constexpr Box kNextLevelBox{190, 200, 610, 340};
-constexpr Box kScoreText{12, 32, 148, 58};
 constexpr Box kLevelText{150, 32, 600, 54};
 constexpr Box kFrameRateBox{5, 580, 150, 597};
 
-bool titleShown(const Image& s) {
-    return test::framed(s, kHelpPanel, test::isYellow) && test::framed(s, kHighScorePanel, test::isYellow);
-}
-// The play screen with exactly `health` icons in the status line.
-bool healthShown(const Image& s, int health) {
-    auto icon = [&](int h) { return test::framed(s, {25 * h + 12, 10, 25 * h + 32, 28}, test::isYellow); };
-    for (int h = 0; h < health; ++h)
-        if (!icon(h)) return false;
-    return !icon(health);
-}
-bool playShown(const Image& s) { return healthShown(s, 7); }
+bool playShown(const Image& s) { return test::healthShown(s, 7); }
 
 // Where the hero is on the lower part of the screen (bomb gates left out), by its orange, which
 // nothing else there shows; nothing when it is not one 40 x 36 picture.
@@ -77,7 +67,7 @@ protected:
     // Starts the program, waits for the title screen and gives the game the keyboard.
     std::unique_ptr<test::GameProcess> start(const std::vector<std::string>& arguments = {}) {
         auto game = std::make_unique<test::GameProcess>(folder.path(), arguments);
-        titleSeen = test::waitForScreen(x, titleShown, 15000);
+        titleSeen = test::waitForScreen(x, test::titleShown, 15000);
         EXPECT_TRUE(test::isScreen(titleSeen)) << "no title screen\n" << game->errors();
         EXPECT_TRUE(test::focusGame());
         return game;
@@ -89,13 +79,8 @@ protected:
         EXPECT_TRUE(test::isScreen(shown)) << game.errors();
         return shown;
     }
-    // Escape leaves the game for the title screen, a second one ends the program in order.
     void leave(test::GameProcess& game) {
-        ASSERT_TRUE(x.key("Escape"));
-        EXPECT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 5000)))
-            << "Escape did not end the game";
-        ASSERT_TRUE(x.key("Escape"));
-        EXPECT_EQ(game.wait(5000), 0) << game.errors();
+        EXPECT_TRUE(test::escapeToTheEnd(x, game)) << game.errors();
         EXPECT_EQ(fs::file_size(folder.file("HighScores.dat")), 220u);
     }
 
@@ -227,7 +212,7 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
     EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLine(level50), 4000))) << "F6";
     ASSERT_TRUE(x.key("F7"));
     EXPECT_TRUE(test::isScreen(test::waitForScreen(
-        x, [](const Image& s) { return healthShown(s, 10); }, 4000)))
+        x, [](const Image& s) { return test::healthShown(s, 10); }, 4000)))
         << "F7";
     leave(*game);
 }

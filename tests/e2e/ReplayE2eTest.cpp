@@ -24,14 +24,6 @@ namespace {
 using test::Box;
 using test::Image;
 
-constexpr Box kHelpPanel{5, 155, 200, 420};
-constexpr Box kScoreText{12, 32, 148, 58};
-
-bool titleShown(const Image& s) { return test::framed(s, kHelpPanel, test::isYellow); }
-bool healthIcon(const Image& s, int h) {
-    return test::framed(s, {25 * h + 12, 10, 25 * h + 32, 28}, test::isYellow);
-}
-
 // What `command` prints, and its exit status.
 std::string output(const std::string& command, int* status) {
     std::string out;
@@ -68,21 +60,19 @@ TEST_F(ReplayOnX, AGamePlayedWithKeysLeavesAReplayThatProvesTheScoreTheScreenSho
     const auto expectedScore = drawn.draw();
 
     test::GameProcess game(folder.path(), {"Sandbox"});
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 15000))) << game.errors();
+    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 15000))) << game.errors();
     ASSERT_TRUE(test::focusGame());
     ASSERT_TRUE(x.key("F1"));
     ASSERT_TRUE(x.keyDown("Right"));
     // Six health icons, not seven: the net caught the hero.
     const Image fell = test::waitForScreen(
-        x, [](const Image& s) { return healthIcon(s, 5) && !healthIcon(s, 6); }, 8000);
+        x, [](const Image& s) { return test::healthShown(s, 6); }, 8000);
     ASSERT_TRUE(x.keyUp("Right"));
     ASSERT_TRUE(test::isScreen(fell)) << "the hero never fell\n" << game.errors();
-    EXPECT_GE(test::maskOverlap(fell, *expectedScore, kScoreText, test::isWhite), 0.97) << "the crystal's 20";
+    EXPECT_GE(test::maskOverlap(fell, *expectedScore, test::kScoreText, test::isWhite), 0.97)
+        << "the crystal's 20";
 
-    ASSERT_TRUE(x.key("Escape"));
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 5000)));
-    ASSERT_TRUE(x.key("Escape"));
-    ASSERT_EQ(game.wait(5000), 0) << game.errors();
+    ASSERT_TRUE(test::escapeToTheEnd(x, game)) << game.errors();
 
     int status = -1;
     const std::string verdict =
@@ -97,7 +87,7 @@ TEST_F(ReplayOnX, AGamePlayedWithKeysLeavesAReplayThatProvesTheScoreTheScreenSho
 TEST_F(ReplayOnX, ADamagedReplayIsRefusedWithItsReasonAndTheTitleShows) {
     folder.write("bad.vrep", std::string("VREP\x01\x00", 6) + std::string(80, 'x'));
     test::GameProcess game(folder.path(), {"--replay", folder.file("bad.vrep").string()});
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 15000))) << game.errors();
+    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 15000))) << game.errors();
     EXPECT_NE(
         game.errors().find("The replay bad.vrep cannot be played: the replay file is damaged (its check sum "
                            "does not match)\n"),

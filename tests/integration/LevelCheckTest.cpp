@@ -161,43 +161,5 @@ TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
         << lfOut;
 }
 
-// The report on a set of our own: thirteen levels, so that the last has eight bombs, more than
-// health can take. On the first an invulnerability beside the start covers the slow run over
-// thin platforms to the far crystal; on the last nothing does, and bombs meet the character on
-// the way. A way's length is the length of its key file.
-TEST(LevelChecker, ReportsHowHardEachLevelPlays) {
-    test::DataDir dir(true);
-    test::LevelRows run;
-    run.rows[29] = std::string(16, 'S');
-    run.rows[28].replace(11, 1, "$");
-    std::vector<test::LevelRows> levels(13, run);
-    levels[0].rows[28].replace(1, 1, "!");
-    dir.write("Levels.txt", test::levelsText(levels));
-    const std::string keys = dir.path().string();
-    const auto [status, out] =
-        runChecker(dir.file("Levels.txt").string() + " --level 1 --level 13 --report --seeds 3 --keys " +
-                   keys + " --csv " + keys + "/d.csv --png " + keys + "/d.png");
-    ASSERT_EQ(status, 0) << out;
-    std::istringstream csv(dir.read("d.csv"));
-    std::string header, first, last;
-    std::getline(csv, header), std::getline(csv, first), std::getline(csv, last);
-    EXPECT_EQ(header,
-              "level,name,theme,bombs,crystals,routes,routes_hit_percent,mean_route_seconds,"
-              "longest_route_seconds,soak_survival_percent");
-    const std::string way = dir.read("level-13-item-00.keys");
-    char seconds[16];
-    std::snprintf(seconds, sizeof seconds, "%.2f",
-                  0.03 * static_cast<double>(std::count(way.begin(), way.end(), '\n')));
-    // Two bombs cannot take seven health points; the sceneries are shared out two levels each.
-    EXPECT_TRUE(first.starts_with("1,\"Level 1\",1,2,1,2,0.0,")) << first;
-    EXPECT_TRUE(first.ends_with(",100.0")) << first;
-    EXPECT_TRUE(last.starts_with("13,\"Level 13\",7,8,1,1,")) << last;
-    EXPECT_FALSE(last.ends_with(",100.0")) << last;
-    EXPECT_NE(last.find(std::string(",") + seconds + "," + seconds + ","), std::string::npos)
-        << last << " " << seconds;
-    EXPECT_GT(std::stod(seconds), 7.0) << "a run over thin platforms is slow";
-    EXPECT_TRUE(dir.read("d.png").starts_with("\x89PNG")) << "no picture";
-}
-
 }  // namespace
 }  // namespace vorn

@@ -175,27 +175,6 @@ TEST_F(PaintedGame, PlatformEndPiecesComeFromTheNeighbouringCells) {
     EXPECT_NE(sheet.pixel(61, 45), game.SurfCharacter->pixel(6, 15));
 }
 
-TEST_F(PaintedGame, PiecesAtRestAreNotDrawn) {
-    ParticleSystem& p = game.ParticleSystems[0];
-    p.Active = true, p.Picture = game.SurfCharacter.get();
-    p.PieceWidth = 2, p.PieceHeight = 3, p.CountX = 2, p.CountY = 2;
-    p.Particles[0][0] = Particle{300, 300, 0, 0};
-    p.Particles[1][0] = Particle{400.5f, 300.5f, 1, 0};  // ties round to even
-    p.Particles[0][1] = Particle{401.5f, 350.5f, 0, -1};
-    p.Particles[1][1] = Particle{450.4f, 349.6f, -2, 0};
-    game.ParticleSystems[1] = p;
-    game.ParticleSystems[1].Active = false;
-    game.ParticleSystems[1].Particles[1][0].X = 500;
-    ASSERT_TRUE(game.DrawFrame());
-
-    const auto bg = backgroundScreen();
-    EXPECT_TRUE(showsBlock(screen(), 300, 300, 2, 3, *bg, 300, 300));
-    EXPECT_TRUE(showsBlock(screen(), 400, 300, 2, 3, *game.SurfCharacter, 2, 0, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 402, 350, 2, 3, *game.SurfCharacter, 0, 3, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 450, 350, 2, 3, *game.SurfCharacter, 2, 3, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 500, 300, 2, 3, *bg, 500, 300));
-}
-
 TEST_F(PaintedGame, StatusLineShowsHealthScoreLevelAndIndicators) {
     game.Health = 7;
     game.Score = -120;

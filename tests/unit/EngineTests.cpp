@@ -115,30 +115,6 @@ TEST_F(GraphicsEngineTest, LoadBitmapKeysPureBlueAndNamesTheFileThatDidNotLoad) 
     EXPECT_TRUE(headless.messages.shown[1].ends_with(" - Broken.bmp"));
 }
 
-TEST(SoundEngine, LoadsAtTheAskedQualityAndReportsWhatItCannotDo) {
-    test::DataDir dir(true);
-    dir.write("Jump.wav", test::waveBytes());
-    HeadlessPlatform headless;
-    headless.messages.echoToStderr = false;
-    VBSE se(headless.sound, headless.messages);
-    ASSERT_TRUE(se.Initialize());
-    SoundRef jump, low, empty;
-    ASSERT_TRUE(se.LoadSound("Jump.wav", jump, true));
-    ASSERT_TRUE(se.LoadSound("Jump.wav", low, false));
-    EXPECT_EQ(headless.sound.loads,
-              (std::vector<std::pair<std::string, bool>>{{"Jump.wav", true}, {"Jump.wav", false}}));
-    EXPECT_TRUE(se.PlaySound(jump));
-    EXPECT_EQ(headless.sound.played, Messages{"Jump"});
-
-    const SoundRef kept = jump;
-    EXPECT_FALSE(se.LoadSound("Teleport.wav", jump, false));
-    EXPECT_EQ(jump, kept);
-    EXPECT_FALSE(se.PlaySound(empty));
-    EXPECT_EQ(headless.messages.shown,
-              (Messages{"VBSE - LoadSound - File not found",
-                        "VBSE - PlaySound - Object variable or With block variable not set"}));
-}
-
 // Each engine, the frame-rate overlay and the game's frame answer a call made before their own
 // Initialize with their own message, and change nothing. (The main window's keys reach the
 // game's other operations before Initialize in the command key test.)

@@ -1,15 +1,8 @@
-// The three engines over the headless platform: clipping against the screen, the colour key,
-// showing the primary surface, files that do not load, and calls made before Initialize.
+// The graphics engine over the headless platform: clipping against the screen, the colour key,
+// showing the primary surface, and files that do not load.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
-
-#include "devinfo/DevInfo.h"
 #include "engines/VBGE.h"
-#include "engines/VBIE.h"
-#include "engines/VBSE.h"
-#include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
@@ -113,48 +106,6 @@ TEST_F(GraphicsEngineTest, LoadBitmapKeysPureBlueAndNamesTheFileThatDidNotLoad) 
     EXPECT_EQ(headless.messages.shown[0], "VBGE - LoadBitmap - File not found - Missing.bmp");
     EXPECT_TRUE(headless.messages.shown[1].starts_with("VBGE - LoadBitmap - "));
     EXPECT_TRUE(headless.messages.shown[1].ends_with(" - Broken.bmp"));
-}
-
-// Each engine, the frame-rate overlay and the game's frame answer a call made before their own
-// Initialize with their own message, and change nothing. (The main window's keys reach the
-// game's other operations before Initialize in the command key test.)
-TEST(NotInitialized, EveryEngineTheOverlayAndTheGameSaySo) {
-    HeadlessPlatform headless;
-    headless.messages.echoToStderr = false;
-    VBGE ge(headless.display, headless.messages);
-    VBIE ie(headless.keyboard, headless.messages);
-    VBSE se(headless.sound, headless.messages);
-    DevInfo info(headless.clock, headless.messages);
-    Game game(headless.platform());
-
-    Surface a(10, 10), b(10, 10);
-    a.setPixel(0, 0, kRed);
-    b.setPixel(0, 0, kWhite);
-    Rect dest{0, 0, 10, 10}, src{0, 0, 10, 10};
-    SurfaceRef loaded;
-    SoundRef sound;
-    uint8_t keys[256];
-    std::memset(keys, 0x55, sizeof keys);
-    const std::pair<std::function<bool()>, std::string> calls[] = {
-        {[&] { return ge.Blit(a, dest, b, src, kBltWait); }, "VBGE - Blit - Not initialized."},
-        {[&] { return ge.ClearSurface(a, true); }, "VBGE - ClearSurface - Not initialized."},
-        {[&] { return ge.LoadBitmap("Title.bmp", loaded); },
-         "VBGE - LoadBitmap - Not initialized. - Title.bmp"},
-        {[&] { return ie.GetKeyboardState(keys); }, "VBIE - GetKeyboardState - Not initialized."},
-        {[&] { return se.LoadSound("Jump.wav", sound, false); }, "VBSE - LoadSound - Not initialized."},
-        {[&] { return se.PlaySound(sound); }, "VBSE - PlaySound - Not initialized."},
-        {[&] { return info.Calculate(); }, "DevInfo - Calculate - Not initialized."},
-        {[&] { return game.DrawFrame(); }, "Game - DrawFrame - Not initialized."},
-        {[&] { return game.DoFrame(); }, "Game - DoFrame - Not initialized."},
-    };
-    for (const auto& [call, message] : calls) {
-        headless.messages.shown.clear();
-        EXPECT_FALSE(call()) << message;
-        EXPECT_EQ(headless.messages.shown, Messages{message});
-    }
-    EXPECT_TRUE(a.pixel(0, 0) == kRed && !loaded && keys[0] == 0x55);
-    EXPECT_TRUE(headless.sound.loads.empty());
-    EXPECT_EQ(game.GameState, kNotInitialized);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "forms/frmOptions.h"
 #include "platform/DialogFocus.h"
 #include "platform/sdl/SdlPlatform.h"
-#include "support/VirtualPad.h"
 
 namespace vorn {
 namespace {
@@ -124,64 +123,6 @@ TEST_F(DialogRun, EscapeDoesNothingAndClosingTheGameWindowEndsTheShowingWithoutA
     EXPECT_EQ(name.find("txtName")->text, "Zed");
     EXPECT_FALSE(name.unloaded());
     EXPECT_TRUE(sdl->window.closeRequested());
-}
-
-// The dummy video driver never gives the window the focus, so SDL is told to listen to the pad
-// in the background.
-class PadDialogRun : public DialogRun {
-protected:
-    PadDialogRun() {
-        setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
-        sdl->keyboard.open();
-        pad = std::make_unique<test::VirtualPad>();
-        sdl->window.pumpMessages();
-    }
-    ~PadDialogRun() override {
-        pad.reset();
-        unsetenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS");
-    }
-    std::function<void()> press(SDL_GameControllerButton button, bool down = true) {
-        return [=, this] { pad->set(button, down); };
-    }
-    std::function<void()> release(SDL_GameControllerButton button) { return press(button, false); }
-    std::function<void()> stick(Sint16 x, Sint16 y) {
-        return [=, this] { pad->stick(x, y); };
-    }
-    // The pad let go after a showing, whose last step pressed something.
-    void letGo() {
-        for (auto b : {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_DPAD_DOWN})
-            pad->set(b, false);
-        pad->stick(0, 0);
-        // SDL sees the release now, not only after the next showing has pressed again.
-        SDL_PumpEvents();
-    }
-    std::string padName(const std::vector<std::function<void()>>& steps) {
-        const std::string confirmed = askName(steps);
-        letGo();
-        return confirmed;
-    }
-
-    std::unique_ptr<test::VirtualPad> pad;
-};
-
-TEST_F(PadDialogRun, ThePadMovesThroughImGuiNavigationWorksTheFocusWithAAndConfirmsWithStart) {
-    constexpr auto A = SDL_CONTROLLER_BUTTON_A, Start = SDL_CONTROLLER_BUTTON_START,
-                   Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
-    // With a pad alone the name shown is confirmed; A does nothing in the box.
-    EXPECT_EQ(padName({type("Kim"), press(A), release(A), press(Start)}), "Kim");
-    // Down from the box lands on OK, where A presses it; the stick moves as the D-pad does, but
-    // not while it is still held from before the showing.
-    EXPECT_EQ(padName({type("Lu"), press(Down), release(Down), type("lost"), press(A)}), "Lu");
-    pad->stick(0, 30000);
-    EXPECT_EQ(padName({type("Jo"), press(A), release(A), stick(0, 0), type("e"), stick(0, 30000), press(A)}),
-              "Joe");
-
-    // The options: A ticks the box, and down and A press OK.
-    frmOptions options;
-    options.load();
-    show(options, {press(A), release(A), press(Down), release(Down), press(A)});
-    EXPECT_TRUE(options.unloaded());
-    EXPECT_EQ(options.bSoundEffects, -1);
 }
 
 }  // namespace

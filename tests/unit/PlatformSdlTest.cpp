@@ -162,15 +162,12 @@ TEST_F(SdlScreen, ThePumpSwitchesFullScreenItselfPassesOtherKeysOnAndHearsTheFoc
     EXPECT_TRUE(sdl.window.closeRequested());
 }
 
-TEST(PlatformSdl, WithoutADisplayOrASoundDeviceNothingThrowsUntilTheGameOpensTheScreenOrTheKeyboard) {
+// Without a sound device the game runs silent, but still checks its files; a message still
+// reaches standard error, and nothing waits for a click. (Without a display the real program says
+// so and ends: see the command line's end-to-end test.)
+TEST(PlatformSdl, WithoutASoundDeviceTheGameRunsSilentAndMessagesGoToStandardError) {
     DummyDrivers drivers("no-such-driver");
     SdlPlatform sdl(true);
-    EXPECT_EQ(sdl.window.sdl(), nullptr);
-    EXPECT_FALSE(sdl.window.openError().empty());
-    EXPECT_THROW(sdl.display.open(800, 600, 16), VornError);
-    EXPECT_THROW(sdl.keyboard.open(), VornError);
-
-    // Without a sound device the game runs silent, but still checks its files.
     test::DataDir dir(true);
     dir.write("a.wav", test::waveBytes());
     SdlSound sound;
@@ -180,7 +177,6 @@ TEST(PlatformSdl, WithoutADisplayOrASoundDeviceNothingThrowsUntilTheGameOpensThe
     sound.play(*sound.load("a.wav", true));
     EXPECT_THROW(sound.load("missing.wav", false), VornError);
 
-    // The message still reaches standard error, and nothing waits for a click.
     unsetenv("VORN_NO_MESSAGE_BOX");
     SdlMessageBox box(sdl.window);
     testing::internal::CaptureStderr();

@@ -92,7 +92,7 @@ TEST_F(GraphicsEngineTest, ClearingLeavesSolidFillRefusedCopiesAreNoErrorAndTheP
 
 TEST_F(GraphicsEngineTest, LoadBitmapKeysPureBlueAndNamesTheFileThatDidNotLoad) {
     test::DataDir dir(true);
-    dir.write("Sprite.bmp", test::bitmapBytes(7, 5, 0, 0, 255));
+    test::writeBitmap(dir.file("Sprite.bmp"), 7, 5, 0, 0, 255);
     dir.write("Broken.bmp", "BM not really a bitmap");
     SurfaceRef surface;
     ASSERT_TRUE(ge.LoadBitmap("Sprite.bmp", surface));

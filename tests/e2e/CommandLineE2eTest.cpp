@@ -53,18 +53,14 @@ TEST_F(CommandLineE2e, HelpAndVersionPrintAndEndWithoutADisplay) {
     // The program starts in "/", so the set "elsewhere" is /elsewhere, which is not there to
     // keep its table: that goes under this copy's folder, which keeps everything else.
     const std::string here = folder.path().string();
-    for (const char* help : {"--help", "-h"}) {
-        const Ran ran = run({help, "--levels", "elsewhere"});
-        EXPECT_EQ(ran.status, 0);
-        EXPECT_EQ(ran.out.rfind("Vorn! is a single-screen", 0), 0u) << ran.out;
-        for (const std::string& line : std::vector<std::string>{
-                 "usage: vorn [OPTION]... [SANDBOX]\n", "  --fullscreen      start full screen",
-                 "  Esc               back to the title screen", "  pictures, sounds  " + here + "\n",
-                 "  levels            /elsewhere\n", "  Options.dat       " + here + "\n",
-                 "  HighScores.dat    " + here + "/level-sets/elsewhere-", "  VORN_WINDOWED=1   "})
-            EXPECT_NE(ran.out.find(line), std::string::npos) << line << "\nnot in\n" << ran.out;
-        EXPECT_EQ(ran.err, "");
-    }
+    const Ran help = run({"-h", "--levels", "elsewhere"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Vorn! is a single-screen", 0), 0u) << help.out;
+    for (const std::string& line : std::vector<std::string>{
+             "usage: vorn [OPTION]... [SANDBOX]\n", "  pictures, sounds  " + here + "\n",
+             "  levels            /elsewhere\n", "  HighScores.dat    " + here + "/level-sets/elsewhere-"})
+        EXPECT_NE(help.out.find(line), std::string::npos) << line << "\nnot in\n" << help.out;
+    EXPECT_EQ(help.err, "");
     EXPECT_FALSE(fs::exists(folder.file("level-sets")));
     EXPECT_FALSE(fs::exists(folder.file("Options.dat")));
 }
@@ -79,17 +75,13 @@ TEST_F(CommandLineE2e, AWrongOptionEndsWithTheUsageAndTheReasonBeforeAnythingOpe
         std::vector<std::string> arguments;
         std::string reason;
     } cases[] = {
-        {{"--bogus"}, "unknown option '--bogus'"},
         {{"SANDBOX", "-x"}, "unknown option '-x'"},
         {{"--levels"}, "option '--levels' needs a value: DIR"},
-        {{"--help=me"}, "option '--help' takes no value"},
     };
     for (const auto& c : cases) {
         const Ran ran = run(c.arguments);
         EXPECT_EQ(ran.status, 2) << c.reason;
         EXPECT_EQ(ran.err.rfind("vorn: " + c.reason + "\nusage: vorn [OPTION]... [SANDBOX]\n", 0), 0u)
-            << ran.err;
-        EXPECT_NE(ran.err.find("  --levels DIR      play the level set in DIR"), std::string::npos)
             << ran.err;
         EXPECT_EQ(ran.err.find("display"), std::string::npos) << ran.err;
         EXPECT_EQ(ran.out, "");
@@ -193,10 +185,7 @@ TEST_F(LevelSetE2e, APlayedSetKeepsItsOwnTableBesideItsLevels) {
     const auto expectedReady = drawn.screen();
 
     test::GameProcess game(folder.path(), {"--levels", set.path().string()});
-    const auto titleShown = [](const test::Image& s) {
-        return test::framed(s, {5, 155, 200, 420}, test::isYellow);
-    };
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 15000))) << game.errors();
+    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 15000))) << game.errors();
     ASSERT_TRUE(test::focusGame());
     // F1: the set's first level, with the set's name for it on the "Next Level" screen.
     ASSERT_TRUE(x.key("F1"));
@@ -206,10 +195,7 @@ TEST_F(LevelSetE2e, APlayedSetKeepsItsOwnTableBesideItsLevels) {
     ASSERT_TRUE(test::isScreen(ready)) << game.errors();
     EXPECT_GE(test::maskOverlap(ready, *expectedReady, inside, test::isYellow), 0.97);
 
-    ASSERT_TRUE(x.key("Escape"));
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 8000)));
-    ASSERT_TRUE(x.key("Escape"));
-    EXPECT_EQ(game.wait(5000), 0) << game.errors();
+    ASSERT_TRUE(test::escapeToTheEnd(x, game)) << game.errors();
     EXPECT_EQ(fs::file_size(set.file("HighScores.dat")), 220u);
     EXPECT_FALSE(fs::exists(set.file("Options.dat")));
     EXPECT_EQ(fs::file_size(folder.file("Options.dat")), 4u);

@@ -3,7 +3,8 @@
 // the score, 1040, beats the last row of the default table, so the "High Score!" dialog asks
 // for a name, which is typed through xdotool. The name then shows on the title screen, F3 plays
 // the game back from its replay, and once the program has ended the name stands in
-// "HighScores.dat" and the replay in "replays", also under its date and score.
+// "HighScores.dat" and the replay in "replays", also under its date and score, where vorn-sim
+// proves it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "support/GameFiles.h"
 #include "support/GameProcess.h"
 #include "support/HeadlessScreen.h"
+#include "support/Paths.h"
 #include "support/ScreenCheck.h"
 #include "support/Xvfb.h"
 
@@ -26,8 +28,8 @@ namespace {
 using test::Box;
 using test::Image;
 
-constexpr Box kHelpPanel{5, 155, 200, 420};
-constexpr Box kHighScorePanel{605, 155, 800, 420};
+using test::kHelpPanel;
+using test::kHighScorePanel;
 constexpr Box kWholeScreen{0, 0, 800, 600};
 
 // Level 1: thirty crystals along the floor, all taken on the run (600 points). Level 2:
@@ -155,6 +157,14 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[0].substr(kept[0].size() - 16), "_score-1040.vrep") << kept[0];
     EXPECT_EQ(folder.read("replays/" + kept[0]), folder.read("replays/last.vrep"));
+    // vorn-sim plays it again headless and finds the same end.
+    const std::string verify = test::binDir() + "/vorn-sim --data " + folder.path().string() + " --replay " +
+                               folder.file("replays/last.vrep").string() + " --verify";
+    FILE* sim = popen(verify.c_str(), "r");
+    char verdict[200] = "";
+    ASSERT_TRUE(sim && std::fgets(verdict, sizeof verdict, sim));
+    EXPECT_EQ(pclose(sim), 0) << verdict;
+    EXPECT_EQ(std::string(verdict).rfind("verified: level 2, score 1040, ", 0), 0u) << verdict;
     std::string expected;
     for (int k = 0; k < 9; ++k) expected += row("Dovi", static_cast<int16_t>(10000 - 1000 * k));
     expected += row("Ada Byron", 1040);

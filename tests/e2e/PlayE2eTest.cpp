@@ -1,8 +1,8 @@
 // A player at the real program on a virtual X server, keys sent through xdotool: F1 on the
 // title screen, the "Next Level" screen held for three seconds, then running, taking a
-// crystal and jumping on level 1; and developer mode with its frame-rate box and F5, F6, F7.
-// What the screen shows is compared with what the game draws of the same world on the
-// headless platform.
+// crystal and jumping on level 1; developer mode with its frame-rate box and F5, F6, F7; and
+// the pause when the player turns to another window. What the screen shows is compared with
+// what the game draws of the same world on the headless platform.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,45 +28,27 @@ using test::Box;
 using test::Image;
 using SteadyClock = std::chrono::steady_clock;
 
-constexpr Box kHelpPanel{5, 155, 200, 420};
-constexpr Box kHighScorePanel{605, 155, 800, 420};
+using test::kHelpPanel;
+using test::kHighScorePanel;
+using test::kScoreText;
 constexpr Box kNextLevelBox{190, 200, 610, 340};
-constexpr Box kScoreText{12, 32, 148, 58};
 constexpr Box kLevelText{150, 32, 600, 54};
 constexpr Box kFrameRateBox{5, 580, 150, 597};
 
-Box healthIcon(int h) { return {25 * h + 12, 10, 25 * h + 32, 28}; }
+bool playShown(const Image& s) { return test::healthShown(s, 7); }
 
-bool titleShown(const Image& s) {
-    return test::framed(s, kHelpPanel, test::isYellow) && test::framed(s, kHighScorePanel, test::isYellow);
-}
-bool nextLevelShown(const Image& s) { return test::framed(s, kNextLevelBox, test::isYellow); }
-// The play screen with exactly `health` icons in the status line.
-bool healthShown(const Image& s, int health) {
-    for (int h = 0; h < health; ++h)
-        if (!test::framed(s, healthIcon(h), test::isYellow)) return false;
-    return !test::framed(s, healthIcon(health), test::isYellow);
-}
-bool playShown(const Image& s) { return healthShown(s, 7); }
-
-// The hero's orange, which nothing else on level 1's lower screen shows.
-bool heroColour(uint32_t p) {
-    const int r = static_cast<int>(p >> 16), g = static_cast<int>((p >> 8) & 0xFF),
-              b = static_cast<int>(p & 0xFF);
-    return r >= 200 && g >= 100 && g <= 190 && b <= 80;
-}
-
-// Where the hero is on the lower part of the screen (bomb gates left out), if it is seen.
+// Where the hero is on the lower part of the screen (bomb gates left out), by its orange, which
+// nothing else there shows; nothing when it is not one 40 x 36 picture.
 std::optional<Box> findHero(const Image& s) {
     if (!test::isScreen(s)) return std::nullopt;
     Box found{800, 600, -1, -1};
     for (int y = 380; y < 582; ++y)
-        for (int x = 12; x < 788; ++x)
-            if (heroColour(s.pixel(x, y))) {
+        for (int x = 12; x < 788; ++x) {
+            const uint32_t p = s.pixel(x, y);
+            if ((p >> 16) >= 200 && ((p >> 8) & 0xFF) >= 100 && ((p >> 8) & 0xFF) <= 190 && (p & 0xFF) <= 80)
                 found = {std::min(found.left, x), std::min(found.top, y), std::max(found.right, x + 1),
                          std::max(found.bottom, y + 1)};
-            }
-    // One 40 x 36 picture, not scattered pixels of something else.
+        }
     if (found.right < 0 || found.right - found.left > 44 || found.bottom - found.top > 40)
         return std::nullopt;
     return found;
@@ -76,37 +58,35 @@ long msSince(SteadyClock::time_point t) {
     return static_cast<long>(
         std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - t).count());
 }
-
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 class PlayOnX : public ::testing::Test {
 protected:
     void SetUp() override { test::GameProcess::copyProgramInto(folder.path()); }
 
+    // Starts the program, waits for the title screen and gives the game the keyboard.
     std::unique_ptr<test::GameProcess> start(const std::vector<std::string>& arguments = {}) {
-        return std::make_unique<test::GameProcess>(folder.path(), arguments);
-    }
-
-    // Waits for the title screen, gives the game the keyboard; the screen seen.
-    Image title(test::GameProcess& game) {
-        Image shot = test::waitForScreen(x, titleShown, 15000);
-        EXPECT_TRUE(test::isScreen(shot)) << "no title screen\n" << game.errors();
+        auto game = std::make_unique<test::GameProcess>(folder.path(), arguments);
+        titleSeen = test::waitForScreen(x, test::titleShown, 15000);
+        EXPECT_TRUE(test::isScreen(titleSeen)) << "no title screen\n" << game->errors();
         EXPECT_TRUE(test::focusGame());
-        return shot;
+        return game;
     }
-
-    // Escape leaves the game for the title screen, a second one ends the program in order.
+    // F1, and the play screen in `ms` at most.
+    Image play(test::GameProcess& game, int ms) {
+        EXPECT_TRUE(x.key("F1"));
+        const Image shown = test::waitForScreen(x, playShown, ms);
+        EXPECT_TRUE(test::isScreen(shown)) << game.errors();
+        return shown;
+    }
     void leave(test::GameProcess& game) {
-        ASSERT_TRUE(x.key("Escape"));
-        EXPECT_TRUE(test::isScreen(test::waitForScreen(x, titleShown, 5000)))
-            << "Escape did not end the game";
-        ASSERT_TRUE(x.key("Escape"));
-        EXPECT_EQ(game.wait(5000), 0) << game.errors();
+        EXPECT_TRUE(test::escapeToTheEnd(x, game)) << game.errors();
         EXPECT_EQ(fs::file_size(folder.file("HighScores.dat")), 220u);
     }
 
     test::DataDir folder;  // the program's own copy, current for the headless game
     test::Xvfb x{800, 600};
+    Image titleSeen;
 };
 
 TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
@@ -114,37 +94,34 @@ TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
     ASSERT_TRUE(drawn.ok());
     const auto expectedTitle = drawn.draw();
     auto game = start();
-
-    const Image first = title(*game);
-    ASSERT_TRUE(test::isScreen(first));
-    EXPECT_GE(test::likeness(first, *expectedTitle, kHelpPanel), 0.98);
-    EXPECT_GE(test::likeness(first, *expectedTitle, kHighScorePanel), 0.98);
+    EXPECT_GE(test::likeness(titleSeen, *expectedTitle, kHelpPanel), 0.98);
+    EXPECT_GE(test::likeness(titleSeen, *expectedTitle, kHighScorePanel), 0.98);
 
     // F1: level 1 laid out, its name over the get-ready picture for three seconds.
     ASSERT_TRUE(drawn.game.StartGame());
     const auto expectedReady = drawn.screen();
     ASSERT_TRUE(x.key("F1"));
-    const Image ready = test::waitForScreen(x, nextLevelShown, 5000);
+    const Image ready = test::waitForScreen(
+        x, [](const Image& s) { return test::framed(s, kNextLevelBox, test::isYellow); }, 5000);
     const auto readySeen = SteadyClock::now();
     ASSERT_TRUE(test::isScreen(ready)) << game->errors();
     EXPECT_GE(test::likeness(ready, *expectedReady, kNextLevelBox), 0.98);
     const Box inside{192, 202, 608, 338};
     EXPECT_GE(test::maskOverlap(ready, *expectedReady, inside, test::isWhite), 0.97);   // "Next Level"
     EXPECT_GE(test::maskOverlap(ready, *expectedReady, inside, test::isYellow), 0.97);  // the level's name
-
-    const Image play = test::waitForScreen(x, playShown, 8000);
+    const Image shown = test::waitForScreen(x, playShown, 8000);
     const long heldMs = msSince(readySeen);
-    ASSERT_TRUE(test::isScreen(play)) << game->errors();
+    ASSERT_TRUE(test::isScreen(shown)) << game->errors();
     std::printf("the \"Next Level\" screen was seen for %ld ms\n", heldMs);
     EXPECT_GE(heldMs, 2700);
     EXPECT_LT(heldMs, 5000);
 
     // The status line as the game draws it on a fresh level: seven icons, "Score: 0", the level.
     const auto expectedPlay = drawn.draw();
-    EXPECT_GE(test::maskOverlap(play, *expectedPlay, kScoreText, test::isWhite), 0.97);
-    EXPECT_GE(test::maskOverlap(play, *expectedPlay, kLevelText, test::isYellow), 0.97);
-    EXPECT_GE(test::likeness(play, *expectedPlay, {0, 0, 800, 60}), 0.95);
-    const auto start = findHero(play);
+    EXPECT_GE(test::maskOverlap(shown, *expectedPlay, kScoreText, test::isWhite), 0.97);
+    EXPECT_GE(test::maskOverlap(shown, *expectedPlay, kLevelText, test::isYellow), 0.97);
+    EXPECT_GE(test::likeness(shown, *expectedPlay, {0, 0, 800, 60}), 0.95);
+    const auto start = findHero(shown);
     ASSERT_TRUE(start) << "the hero is not at its starting place";
     EXPECT_LT(start->left, 60);
 
@@ -164,31 +141,26 @@ TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
     ASSERT_TRUE(ran);
     EXPECT_GE(ran->left - start->left, 120);
 
-    // Up, held a little longer than a frame: the hero leaves the floor and comes down again,
-    // on the floor or, still carried to the right, on the low platform above it.
+    // Up, held a little longer than a frame: the hero leaves the floor and lands again, on the
+    // floor or, still carried to the right, on the low platform above it. It has landed when it
+    // stands still for 150 ms below the top of its jump; a busy machine draws fewer frames.
     pause(600);
     const auto standing = findHero(x.capture());
     ASSERT_TRUE(standing);
     ASSERT_TRUE(x.keyDown("Up"));
     pause(120);
     ASSERT_TRUE(x.keyUp("Up"));
-    // It has landed when it stands still for 150 ms after having been up; a busy machine
-    // draws fewer frames a second, so the time that takes is not fixed.
-    int highest = standing->top;
-    std::optional<Box> landed, still;
-    const auto jumpStart = SteadyClock::now();
-    while (msSince(jumpStart) < 5000) {
-        landed = findHero(x.capture());
-        if (landed) highest = std::min(highest, landed->top);
-        if (!landed || highest > standing->top - 30 || landed->top < highest + 10) continue;
-        pause(150);
-        still = findHero(x.capture());
-        if (still && still->top == landed->top) break;
+    int highest = standing->top, last = -1;
+    bool landed = false;
+    for (const auto jumped = SteadyClock::now(); !landed && msSince(jumped) < 5000; pause(150)) {
+        const auto hero = findHero(x.capture());
+        const int top = hero ? hero->top : -1;
+        if (hero) highest = std::min(highest, top);
+        landed = hero && highest <= standing->top - 30 && top >= highest + 10 && top == last;
+        last = top;
     }
     EXPECT_LE(highest, standing->top - 30) << "the hero did not jump";
-    ASSERT_TRUE(landed && still);
-    EXPECT_EQ(still->top, landed->top) << "the hero did not land";
-
+    EXPECT_TRUE(landed) << "the hero did not land";
     leave(*game);
 }
 
@@ -196,21 +168,16 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
     test::HeadlessScreen drawn(true);
     ASSERT_TRUE(drawn.ok());
     auto game = start({"Sandbox"});
-    ASSERT_TRUE(test::isScreen(title(*game)));
-
     // No three seconds of "Next Level" here.
     const auto f1 = SteadyClock::now();
-    ASSERT_TRUE(x.key("F1"));
-    const Image play = test::waitForScreen(x, playShown, 5000);
-    ASSERT_TRUE(test::isScreen(play)) << game->errors();
+    const Image shown = play(*game, 5000);
     EXPECT_LT(msSince(f1), 2000);
 
-    // The frame-rate box: black with a white frame and its figure in white, which changes
-    // as each three-second window closes (the first one began at start-up, on the title).
-    EXPECT_TRUE(test::framed(play, kFrameRateBox, test::isWhite));
-    EXPECT_EQ(test::countPixels(play, {110, 582, 148, 595}, test::isBlack), 38 * 13);
+    // The frame-rate box: black with a white frame and its figure in white, which changes as each
+    // three-second window closes (the first one began at start-up, on the title).
+    EXPECT_TRUE(test::framed(shown, kFrameRateBox, test::isWhite));
+    EXPECT_EQ(test::countPixels(shown, {110, 582, 148, 595}, test::isBlack), 38 * 13);
     const Box figure{8, 582, 108, 595};
-    EXPECT_GE(test::countPixels(play, figure, test::isWhite), 20);
     auto figureOf = [&figure](const Image& s) {
         std::vector<bool> white;
         for (int y = figure.top; y < figure.bottom; ++y)
@@ -218,18 +185,18 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
                 white.push_back(test::isWhite(s.pixel(xx, y)));
         return white;
     };
-    const auto firstFigure = figureOf(play);
-    const Image measured = test::waitForScreen(
+    EXPECT_GE(test::countPixels(shown, figure, test::isWhite), 20);
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(
         x,
         [&](const Image& s) {
             return test::framed(s, kFrameRateBox, test::isWhite) &&
-                   test::countPixels(s, figure, test::isWhite) >= 20 && figureOf(s) != firstFigure;
+                   test::countPixels(s, figure, test::isWhite) >= 20 && figureOf(s) != figureOf(shown);
         },
-        7000);
-    EXPECT_TRUE(test::isScreen(measured)) << "the frame rate never changed";
+        7000)))
+        << "the frame rate never changed";
 
-    // F5: the next level's line; F6: the last level's; both on a freshly laid-out level.
-    auto levelLineMatches = [](std::shared_ptr<const Surface> expected) {
+    // F5: the next level's line; F6: the last level's; F7: ten health icons.
+    auto levelLine = [](std::shared_ptr<const Surface> expected) {
         return [expected](const Image& s) {
             return test::maskOverlap(s, *expected, kLevelText, test::isYellow) >= 0.97;
         };
@@ -237,31 +204,22 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
     ASSERT_TRUE(drawn.game.StartGame());
     ASSERT_TRUE(drawn.game.StartNextLevel());
     const auto level2 = drawn.draw();
-    ASSERT_TRUE(x.key("F5"));
-    EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLineMatches(level2), 4000))) << "F5";
     drawn.game.GotoLevel(100);
-    ASSERT_EQ(drawn.game.Level, 50);
     const auto level50 = drawn.draw();
+    ASSERT_TRUE(x.key("F5"));
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLine(level2), 4000))) << "F5";
     ASSERT_TRUE(x.key("F6"));
-    const Image last = test::waitForScreen(x, levelLineMatches(level50), 4000);
-    EXPECT_TRUE(test::isScreen(last)) << "F6";
-
-    // F7: ten health icons.
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLine(level50), 4000))) << "F6";
     ASSERT_TRUE(x.key("F7"));
     EXPECT_TRUE(test::isScreen(test::waitForScreen(
-        x, [](const Image& s) { return healthShown(s, 10); }, 4000)))
+        x, [](const Image& s) { return test::healthShown(s, 10); }, 4000)))
         << "F7";
-
     leave(*game);
 }
 
 TEST_F(PlayOnX, LeavingTheWindowPausesThePlayUntilPIsPressed) {
     auto game = start({"Sandbox"});
-    ASSERT_TRUE(test::isScreen(title(*game)));
-    ASSERT_TRUE(x.key("F1"));
-    const Image play = test::waitForScreen(x, playShown, 5000);
-    ASSERT_TRUE(test::isScreen(play)) << game->errors();
-
+    play(*game, 5000);
     // Away and back: Right then moves nothing, for the game waits for P.
     ASSERT_TRUE(test::focusAway());
     pause(300);
@@ -287,7 +245,6 @@ TEST_F(PlayOnX, LeavingTheWindowPausesThePlayUntilPIsPressed) {
         4000);
     ASSERT_TRUE(x.keyUp("Right"));
     EXPECT_TRUE(test::isScreen(ran)) << "P did not resume the game";
-
     leave(*game);
 }
 

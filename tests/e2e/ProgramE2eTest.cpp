@@ -1,7 +1,7 @@
 // The real program under a virtual X server, started from a throw-away copy of its folder:
-// it reaches the title screen, Escape or SIGTERM end it the orderly way with both files
-// written, a second SIGINT or SIGTERM ends it at once, and a missing data file ends it at once
-// with its message and no files.
+// it reaches the title screen (past a damaged replay it refuses), Escape or SIGTERM end it the
+// orderly way with both files written, a second SIGINT or SIGTERM ends it at once, and a missing
+// data file ends it at once with its message and no files.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -26,12 +26,12 @@ protected:
     void SetUp() override { test::GameProcess::copyProgramInto(folder.path()); }
 
     // Starts the program and waits for the title screen as the game draws it from this folder.
-    std::unique_ptr<test::GameProcess> startToTitle() {
+    std::unique_ptr<test::GameProcess> startToTitle(const std::vector<std::string>& arguments = {}) {
         test::HeadlessScreen drawn;
         EXPECT_TRUE(drawn.ok());
         const auto title = drawn.draw();
         const auto started = std::chrono::steady_clock::now();
-        auto game = std::make_unique<test::GameProcess>(folder.path());
+        auto game = std::make_unique<test::GameProcess>(folder.path(), arguments);
         const auto seen = test::waitForScreen(
             x,
             [&](const test::Image& s) {
@@ -62,8 +62,16 @@ protected:
     test::Xvfb x{800, 600};
 };
 
-TEST_F(ProgramE2e, ReachesTheTitleScreenAndEscapeWritesBothFiles) {
-    auto game = startToTitle();
+// A damaged replay given on the command line is refused with its reason; the title shows, and
+// Escape there ends the program with both files written.
+TEST_F(ProgramE2e, ADamagedReplayIsRefusedTheTitleShowsAndEscapeWritesBothFiles) {
+    folder.write("bad.vrep", std::string("VREP\x01\x00", 6) + std::string(80, 'x'));
+    auto game = startToTitle({"--replay", folder.file("bad.vrep").string()});
+    EXPECT_NE(
+        game->errors().find("The replay bad.vrep cannot be played: the replay file is damaged (its check "
+                            "sum does not match)\n"),
+        std::string::npos)
+        << game->errors();
     ASSERT_TRUE(test::focusGame());
     ASSERT_TRUE(x.key("Escape"));
     EXPECT_EQ(game->wait(5000), 0) << game->errors();
@@ -98,7 +106,6 @@ TEST_F(ProgramE2e, ASecondInterruptEndsTheProgramAtOnceAndWritesNothing) {
 TEST_F(ProgramE2e, AMissingDataFileEndsTheProgramAtOnceWithItsMessage) {
     const std::pair<std::string, std::string> cases[] = {
         {"HyperJump.wav", "VBSE - LoadSound - File not found"},
-        {"Title.bmp", "VBGE - LoadBitmap - File not found - Title.bmp"},
         {"LevelNames.txt", "Game - LoadLevels - File not found"},
     };
     for (const auto& [name, message] : cases) {

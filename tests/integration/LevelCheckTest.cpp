@@ -1,6 +1,6 @@
-// Every shipped level can be finished: vorn-levelcheck proves it with the game's movement code,
-// and the ways it found are then played back through the whole frame step, to show that what
-// the checker saw is what a player holding those keys gets.
+// Every shipped level can be finished: vorn-levelcheck proves it with the game's movement code.
+// (That its ways play back through the whole frame step is the whole game's golden replay,
+// which it made.)
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -9,14 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "game/state/Game.h"
-#include "platform/headless/Headless.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
 #include "support/Paths.h"
@@ -49,27 +46,7 @@ const std::vector<int> kCheckedLevels = [] {
 }();
 #endif
 
-// Plays held keys, one line a frame as the checker writes them, through the whole frame step
-// from the level start, and tells whether the item was taken.
-bool playBack(Game& game, HeadlessPlatform& host, int item, const fs::path& file) {
-    game.GameState = kPlaying;
-    game.BombCount = 0;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        host.keyboard.releaseAll();
-        std::istringstream words(line);
-        for (std::string word; words >> word;)
-            host.keyboard.press(word == "Left"    ? key::Left
-                                : word == "Right" ? key::Right
-                                : word == "Up"    ? key::Up
-                                                  : key::Down);
-        if (!game.DoFrame()) return false;
-    }
-    host.keyboard.releaseAll();
-    return game.Items[item].Left == 800;
-}
-
-TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroughTheFrameStep) {
+TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviWhoWaitsAtTheEndOfTheLongestWay) {
     test::DataDir keys(true);
     std::string arguments = test::binDir() + "/Levels.txt --keys " + keys.path().string();
     for (int level : kCheckedLevels) arguments += " --level " + std::to_string(level);
@@ -88,46 +65,30 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviAndItsWaysPlayBackThroug
     }
     EXPECT_EQ(levels, kCheckedLevels) << out;
 
-    // Only crystals and Dovi are played back: a way to a power-up may take every crystal first,
-    // and the level then ends before it.
-    test::DataDir data;
-    HeadlessPlatform host;
-    host.messages.echoToStderr = false;
-    auto game = std::make_unique<Game>(host.platform());
-    game->abandonWithoutSaving();
-    ASSERT_TRUE(game->Initialize(false));
-    game->SoundEffects = 0;
-    for (int level : kCheckedLevels) {
-        SCOPED_TRACE("level " + std::to_string(level));
-        auto start = [&] {
-            game->Level = static_cast<int16_t>(level - 1);
-            return game->StartNextLevel();
-        };
-        ASSERT_TRUE(start());
-        const int ways = game->CrystalCount + (level == 50);
-        int played = 0;
-        size_t longest = 0, toDovi = 0;
-        for (int item = 0; item < kMaxItems; ++item) {
-            char name[40];
-            std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
-            if (!fs::exists(keys.file(name))) continue;
-            const std::string held = keys.read(name);
-            const size_t frames = static_cast<size_t>(std::count(held.begin(), held.end(), '\n'));
-            if (game->Items[item].Kind == 16) toDovi = frames;
-            longest = std::max(longest, frames);
-            ASSERT_TRUE(start());
-            if (game->Items[item].Kind != 13 && game->Items[item].Kind != 16) continue;
-            EXPECT_TRUE(playBack(*game, host, item, keys.file(name))) << name;
-            ++played;
+    // The finale: Dovi waits at the end of the last level's longest way, twenty seconds of play
+    // (667 frames of 30 ms) from the start at least.
+    if (kCheckedLevels.back() != 50) return;
+    std::ifstream file(test::binDir() + "/Levels.txt");
+    std::vector<std::string> grid;
+    for (std::string line; std::getline(file, line);) grid.push_back(line);
+    int doviItem = -1, items = 0;  // items are numbered row by row
+    for (size_t row = grid.size() - 31; row + 1 < grid.size() && doviItem < 0; ++row)
+        for (size_t column = 1; column + 1 < grid[row].size() && doviItem < 0; ++column) {
+            if (grid[row][column] == 'C') doviItem = items;
+            items += std::string("^>!$*L").find(grid[row][column]) != std::string::npos;
         }
-        EXPECT_EQ(played, ways) << "every crystal and Dovi had a way";
-        // The finale: Dovi waits at the end of the level's longest way, twenty seconds of play
-        // (667 frames of 30 ms) from the start at least.
-        if (level == 50) {
-            EXPECT_GE(toDovi, 667u);
-            EXPECT_EQ(toDovi, longest);
-        }
+    size_t longest = 0, toDovi = 0;
+    for (const auto& entry : fs::directory_iterator(keys.path())) {
+        const std::string name = entry.path().filename().string(), held = keys.read(name);
+        const auto frames = static_cast<size_t>(std::count(held.begin(), held.end(), '\n'));
+        if (!name.starts_with("level-50-")) continue;
+        longest = std::max(longest, frames);
+        if (name ==
+            "level-50-item-" + std::string(doviItem < 10 ? "0" : "") + std::to_string(doviItem) + ".keys")
+            toDovi = frames;
     }
+    EXPECT_GE(toDovi, 667u);
+    EXPECT_EQ(toDovi, longest);
 }
 
 // The checker must say so when a level cannot be finished: a crystal high in an empty corner,
@@ -159,79 +120,6 @@ TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
     EXPECT_EQ(lfStatus, 2) << lfOut;
     EXPECT_NE(lfOut.find("Levels.txt: line ends must be CR LF (this file uses LF)"), std::string::npos)
         << lfOut;
-}
-
-// The report on a set of our own: thirteen levels, so that the last has eight bombs, more than
-// health can take. On the first an invulnerability beside the start covers the slow run over
-// thin platforms to the far crystal; on the last nothing does, and bombs meet the character on
-// the way. The ways' lengths are the lengths of the key files the checker writes.
-TEST(LevelChecker, ReportsHowHardEachLevelPlays) {
-    test::DataDir dir(true);
-    test::LevelRows run;
-    run.rows[29] = std::string(16, 'S');
-    run.rows[28].replace(11, 1, "$");
-    test::LevelRows covered = run;
-    covered.rows[28].replace(1, 1, "!");
-    std::vector<test::LevelRows> levels(13, run);
-    levels[0] = covered;
-    dir.write("Levels.txt", test::levelsText(levels));
-    const auto [status, out] =
-        runChecker(dir.file("Levels.txt").string() + " --level 1 --level 13 --report --seeds 3 --keys " +
-                   dir.path().string() + " --csv " + dir.file("d.csv").string() + " --png " +
-                   dir.file("d.png").string());
-    ASSERT_EQ(status, 0) << out;
-
-    std::istringstream csv(dir.read("d.csv"));
-    std::string line;
-    std::getline(csv, line);
-    EXPECT_EQ(line,
-              "level,name,theme,bombs,crystals,routes,routes_hit_percent,mean_route_seconds,"
-              "longest_route_seconds,soak_survival_percent");
-    struct Row {
-        int level, theme, bombs, crystals, routes;
-        double hit, mean, longest, survival;
-    };
-    std::vector<Row> rows;
-    while (std::getline(csv, line)) {
-        Row r{};
-        char name[32];
-        ASSERT_EQ(
-            std::sscanf(line.c_str(), "%d,\"%31[^\"]\",%d,%d,%d,%d,%lf,%lf,%lf,%lf", &r.level, name, &r.theme,
-                        &r.bombs, &r.crystals, &r.routes, &r.hit, &r.mean, &r.longest, &r.survival),
-            10)
-            << line;
-        rows.push_back(r);
-    }
-    ASSERT_EQ(rows.size(), 2u);
-    auto seconds = [&](int level, int item) {
-        char name[40];
-        std::snprintf(name, sizeof name, "level-%02d-item-%02d.keys", level, item);
-        const std::string keys = dir.read(name);
-        return 0.03 * static_cast<double>(std::count(keys.begin(), keys.end(), '\n'));
-    };
-    const Row& first = rows[0];
-    const Row& last = rows[1];
-    EXPECT_EQ(first.level, 1);
-    EXPECT_EQ(first.theme, 1);
-    EXPECT_EQ(first.bombs, 2);
-    EXPECT_EQ(first.crystals, 1);
-    EXPECT_EQ(first.routes, 2);
-    EXPECT_EQ(first.hit, 0.0);
-    EXPECT_NEAR(first.mean, (seconds(1, 0) + seconds(1, 1)) / 2, 0.006);
-    EXPECT_NEAR(first.longest, std::max(seconds(1, 0), seconds(1, 1)), 0.006);
-    EXPECT_EQ(first.survival, 100.0) << "two bombs cannot take seven health points";
-
-    EXPECT_EQ(last.level, 13);
-    EXPECT_EQ(last.theme, 7) << "thirteen levels share the sceneries out two by two";
-    EXPECT_EQ(last.bombs, 8);
-    EXPECT_EQ(last.routes, 1);
-    EXPECT_GT(last.hit, 0.0);
-    EXPECT_NEAR(last.mean, seconds(13, 0), 0.006);
-    EXPECT_GT(last.mean, 7.0) << "a run over thin platforms is slow";
-    EXPECT_LT(last.survival, 100.0);
-
-    const std::string png = dir.read("d.png");
-    EXPECT_TRUE(png.starts_with("\x89PNG")) << "no picture";
 }
 
 }  // namespace

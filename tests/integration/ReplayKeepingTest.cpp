@@ -145,12 +145,6 @@ TEST_F(Replays, AGameInTheTableIsAlsoKeptUnderItsDateAndScoreAndANewGameEndsTheO
     EXPECT_EQ(won.end, GameEnd::Won);
     EXPECT_EQ(won.name, "Ace");
     EXPECT_EQ(proof(won), "");
-
-    // A name that says when: the start of the game, to the second.
-    Replay at = won;
-    at.playedAt = 0;
-    at.score = -5;
-    EXPECT_EQ(keptReplayName(at).size(), std::string("1970-01-01_00-00-00_score--5.vrep").size());
 }
 
 TEST_F(Replays, EscapeWhileTheGameEndsGivesAReplayThatStillProvesItself) {

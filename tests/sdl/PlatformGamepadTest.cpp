@@ -1,12 +1,11 @@
 // Game pads: SDL's virtual pads, plugged into the SDL platform on the dummy video driver, feed
-// the keyboard snapshot and the main window's command keys; the last tests play the game with
-// one. The dummy driver never gives a window the input focus, so SDL is told to listen to the
-// pads in the background.
+// the keyboard snapshot and the main window's command keys, and start and leave a game. The
+// dummy driver never gives a window the input focus, so SDL is told to listen to the pads in
+// the background.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -34,9 +33,9 @@ protected:
     }
     ~Gamepads() override {
         sdl.reset();
-        unsetenv("SDL_VIDEODRIVER");
-        unsetenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS");
-        unsetenv("VORN_NO_MESSAGE_BOX");
+        for (const char* name :
+             {"SDL_VIDEODRIVER", "SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "VORN_NO_MESSAGE_BOX"})
+            unsetenv(name);
     }
 
     // The keys down in a fresh snapshot.
@@ -58,16 +57,11 @@ protected:
     std::vector<int> commands;
 };
 
-TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
+TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandForAndTwoPadsAddUp) {
     test::VirtualPad pad;
     sdl->window.pumpMessages();
     ASSERT_EQ(sdl->window.gamepads().count(), 1);
-    EXPECT_EQ(held(), Keys{});
-
-    const struct {
-        SDL_GameControllerButton button;
-        Keys keys;
-    } buttons[] = {
+    const std::pair<SDL_GameControllerButton, Keys> buttons[] = {
         {SDL_CONTROLLER_BUTTON_DPAD_LEFT, {key::Left}},
         {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, {key::Right}},
         {SDL_CONTROLLER_BUTTON_DPAD_UP, {key::Up}},
@@ -78,15 +72,12 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
         {SDL_CONTROLLER_BUTTON_START, {key::P}},
         {SDL_CONTROLLER_BUTTON_BACK, {}},
         {SDL_CONTROLLER_BUTTON_Y, {}},
-        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, {}},
     };
-    for (const auto& b : buttons) {
-        pad.set(b.button, true);
-        EXPECT_EQ(held(), b.keys) << SDL_GameControllerGetStringForButton(b.button);
-        pad.set(b.button, false);
+    for (const auto& [button, keys] : buttons) {
+        pad.set(button, true);
+        EXPECT_EQ(held(), keys) << SDL_GameControllerGetStringForButton(button);
+        pad.set(button, false);
     }
-    EXPECT_EQ(held(), Keys{});
-
     const struct {
         Sint16 x, y;
         Keys keys;
@@ -107,7 +98,6 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
         pad.stick(0, 0, s.axis);
     }
 
-    // Two pads add up.
     test::VirtualPad second;
     sdl->window.pumpMessages();
     EXPECT_EQ(sdl->window.gamepads().count(), 2);
@@ -119,7 +109,6 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandFor) {
 TEST_F(Gamepads, APadPulledOutLetsGoOfEveryKeyAtOnceAndAnotherIsTakenWithoutARestart) {
     test::VirtualPad stays, leaves;
     sdl->window.pumpMessages();
-    ASSERT_EQ(sdl->window.gamepads().count(), 2);
     stays.set(SDL_CONTROLLER_BUTTON_X, true);
     leaves.stick(-32768, 0);
     leaves.set(SDL_CONTROLLER_BUTTON_A, true);
@@ -128,9 +117,8 @@ TEST_F(Gamepads, APadPulledOutLetsGoOfEveryKeyAtOnceAndAnotherIsTakenWithoutARes
     // Released in the very next snapshot, before the message pump has heard of it.
     leaves.unplug();
     EXPECT_EQ(held(), Keys{key::LCtrl});
-    EXPECT_EQ(commandsAfterPump(), std::vector<int>{});
+    EXPECT_EQ(commandsAfterPump(), std::vector<int>{}) << "letting go by pulling out is no command";
     EXPECT_EQ(sdl->window.gamepads().count(), 1);
-    EXPECT_EQ(held(), Keys{key::LCtrl});
 
     test::VirtualPad arrives;
     sdl->window.pumpMessages();
@@ -146,9 +134,10 @@ TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGoAfterAPressThePumpSa
         SDL_GameControllerButton button;
         std::vector<int> down, up;
     } buttons[] = {
-        {SDL_CONTROLLER_BUTTON_BACK, {vk::PadBack}, {}}, {SDL_CONTROLLER_BUTTON_START, {}, {vk::PadStart}},
-        {SDL_CONTROLLER_BUTTON_A, {}, {vk::PadA}},       {SDL_CONTROLLER_BUTTON_B, {}, {}},
-        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, {}, {}},
+        {SDL_CONTROLLER_BUTTON_BACK, {vk::PadBack}, {}},
+        {SDL_CONTROLLER_BUTTON_START, {}, {vk::PadStart}},
+        {SDL_CONTROLLER_BUTTON_A, {}, {vk::PadA}},
+        {SDL_CONTROLLER_BUTTON_B, {}, {}},
     };
     for (const auto& b : buttons) {
         pad.set(b.button, true);
@@ -156,7 +145,6 @@ TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGoAfterAPressThePumpSa
         pad.set(b.button, false);
         EXPECT_EQ(commandsAfterPump(), b.up) << SDL_GameControllerGetStringForButton(b.button);
     }
-
     // A press that another loop took (a dialog's) is no command when it is let go here.
     pad.set(SDL_CONTROLLER_BUTTON_START, true);
     SDL_PumpEvents();
@@ -165,147 +153,44 @@ TEST_F(Gamepads, BackIsACommandWhenPressedStartAndAWhenLetGoAfterAPressThePumpSa
     EXPECT_EQ(commandsAfterPump(), std::vector<int>{});
 }
 
-// A keyboard that lets the test move the pad before each snapshot the game takes.
-class ScriptedKeyboard : public Keyboard {
-public:
-    explicit ScriptedKeyboard(Keyboard& keyboard) : keyboard_(keyboard) {}
-    void open() override { keyboard_.open(); }
-    void snapshot(uint8_t state[256]) override {
-        ++snapshots;
-        if (beforeSnapshot) beforeSnapshot(snapshots);
-        keyboard_.snapshot(state);
-    }
-    std::function<void(int)> beforeSnapshot;
-    int snapshots = 0;
-
-private:
-    Keyboard& keyboard_;
-};
-
-// The game on the SDL keyboard and window, with the main window's key handler, in developer
-// mode so that no screen waits.
-class PadPlay : public Gamepads {
-protected:
-    PadPlay() : keyboard(sdl->keyboard), play(keyboard, sdl->window, true), form(sdl->window, globals) {
-        globals.gGame = &play.game;
-        globals.gDevMode = true;
-        form.Load();
-        sdl->window.pumpMessages();
-    }
-    bool frame() {
-        sdl->window.pumpMessages();
-        return play.game.DoFrame();
-    }
-
-    ScriptedKeyboard keyboard;
-    test::PlayFixture play;
+// The game on the SDL keyboard and window with the main window's key handler.
+TEST_F(Gamepads, StartOrAStartsAGameWhenLetGoBackLeavesItButNeverQuitsAndAPullOutStartsNothing) {
+    test::PlayFixture play(sdl->keyboard, sdl->window, true);
     Globals globals;
-    frmMain form;
-    test::VirtualPad pad;
-};
-
-TEST_F(PadPlay, StartOrAStartsAGameFromTheTitleAndBackLeavesItButNeverQuits) {
+    globals.gGame = &play.game;
+    frmMain form(sdl->window, globals);
+    form.Load();
     Game& game = play.game;
+    test::VirtualPad pad;
+    sdl->window.pumpMessages();
+    ASSERT_EQ(sdl->window.gamepads().count(), 1);
     auto tap = [&](SDL_GameControllerButton button) {
         pad.set(button, true);
         sdl->window.pumpMessages();
         pad.set(button, false);
         sdl->window.pumpMessages();
     };
-    ASSERT_EQ(sdl->window.gamepads().count(), 1);
-    ASSERT_FALSE(game.IsRunning());
     tap(SDL_CONTROLLER_BUTTON_BACK);
-    EXPECT_FALSE(game.IsRunning());
-    EXPECT_FALSE(globals.gExitRequested);
+    EXPECT_FALSE(game.IsRunning() || globals.gExitRequested);
 
     for (auto button : {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_A}) {
-        // The game starts when the button is let go, so its first frame does not see it.
+        // Started on the release, so the game's first frame does not see the button.
         pad.set(button, true);
         sdl->window.pumpMessages();
         EXPECT_FALSE(game.IsRunning()) << SDL_GameControllerGetStringForButton(button);
         pad.set(button, false);
         sdl->window.pumpMessages();
         ASSERT_TRUE(game.IsRunning()) << SDL_GameControllerGetStringForButton(button);
-        EXPECT_EQ(game.Level, 1);
-        const int snapshots = keyboard.snapshots;
-        play.played().clear();
-        ASSERT_TRUE(frame());
-        EXPECT_EQ(keyboard.snapshots, snapshots + 1) << "the first frame paused";
-        EXPECT_EQ(play.timesPlayed("Jump"), 0) << "the first frame jumped";
-
         tap(SDL_CONTROLLER_BUTTON_BACK);
-        EXPECT_FALSE(game.IsRunning());
-        EXPECT_FALSE(globals.gExitRequested);
+        EXPECT_FALSE(game.IsRunning() || globals.gExitRequested);
     }
 
-    // A pad pulled out while A or Start is held starts nothing.
     pad.set(SDL_CONTROLLER_BUTTON_A, true);
     pad.set(SDL_CONTROLLER_BUTTON_START, true);
     sdl->window.pumpMessages();
     pad.unplug();
     sdl->window.pumpMessages();
     EXPECT_FALSE(game.IsRunning());
-}
-
-TEST_F(PadPlay, ThePadRunsJumpsAndPausesTheGameAndAPullOutStopsTheRun) {
-    Game& game = play.game;
-    ASSERT_TRUE(game.StartGame());
-    play.clearBombs();
-    for (int i = 0; i < 100 && game.CharInAir != 0; ++i) ASSERT_TRUE(frame());
-    ASSERT_EQ(game.CharInAir, 0);
-
-    // Running right with the stick, then left at full speed.
-    const float startX = game.CharX;
-    pad.stick(30000, 0);
-    for (int i = 0; i < 15; ++i) ASSERT_TRUE(frame());
-    EXPECT_EQ(game.CharFacing, 1);
-    EXPECT_GT(game.CharX, startX + 30);
-    pad.stick(-30000, 0);
-    for (int i = 0; i < 15; ++i) ASSERT_TRUE(frame());
-    EXPECT_EQ(game.CharFacing, 0);
-    ASSERT_EQ(game.CharVelX, -5.5f);
-
-    // Pulled out while the stick is held: the very next frame slows down, and the run stops.
-    pad.unplug();
-    ASSERT_TRUE(frame());
-    EXPECT_EQ(game.CharVelX, -2.75f);
-    for (int i = 0; i < 20; ++i) ASSERT_TRUE(frame());
-    EXPECT_GT(game.CharVelX, -0.01f);
-    EXPECT_EQ(sdl->window.gamepads().count(), 0);
-
-    // A new pad: A jumps.
-    test::VirtualPad second;
-    ASSERT_TRUE(frame());
-    ASSERT_EQ(sdl->window.gamepads().count(), 1);
-    play.played().clear();
-    second.set(SDL_CONTROLLER_BUTTON_A, true);
-    ASSERT_TRUE(frame());
-    EXPECT_EQ(game.CharInAir, 1);
-    EXPECT_LT(game.CharVelY, 0.0f);
-    EXPECT_EQ(play.timesPlayed("Jump"), 1);
-    second.set(SDL_CONTROLLER_BUTTON_A, false);
-    for (int i = 0; i < 60 && game.CharInAir != 0; ++i) ASSERT_TRUE(frame());
-
-    // Start pauses: held through the first look of the pause, let go, pressed and let go
-    // again, and the frame goes on. The window's key handler heard Start let go twice and
-    // left the running game alone.
-    const bool pressed[] = {true, true, false, true, false};
-    const int snapshots = keyboard.snapshots;
-    keyboard.beforeSnapshot = [&](int n) {
-        const int step = n - snapshots - 1;
-        if (step < static_cast<int>(std::size(pressed)))
-            second.set(SDL_CONTROLLER_BUTTON_START, pressed[step]);
-    };
-    game.Score = 1234;
-    const uint64_t slept = play.host.clock.slept;
-    ASSERT_TRUE(frame());
-    EXPECT_EQ(keyboard.snapshots - snapshots, 5);
-    EXPECT_EQ(play.host.clock.slept - slept, 30u);
-    EXPECT_TRUE(game.IsRunning());
-    EXPECT_EQ(game.Score, 1234);
-    keyboard.beforeSnapshot = nullptr;
-    ASSERT_TRUE(frame());
-    EXPECT_EQ(keyboard.snapshots - snapshots, 6);
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 // The SDL platform without a screen: SDL's dummy video and audio drivers stand in for the
-// display and the sound card, so the window, the picture scaling, the pointer, the mixer
-// channels and the message pump run for real.
+// display and the sound card, so the window, the picture scaling, the mixer channels and the
+// message pump run for real.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "core/Error.h"
@@ -19,15 +18,13 @@ namespace vorn {
 namespace {
 
 struct DummyDrivers {
-    explicit DummyDrivers(const char* video = "dummy", const char* audio = "dummy") {
-        setenv("SDL_VIDEODRIVER", video, 1);
-        setenv("SDL_AUDIODRIVER", audio, 1);
+    explicit DummyDrivers(const char* driver = "dummy") {
+        setenv("SDL_VIDEODRIVER", driver, 1);
+        setenv("SDL_AUDIODRIVER", driver, 1);
         setenv("VORN_NO_MESSAGE_BOX", "1", 1);
     }
     ~DummyDrivers() {
-        unsetenv("SDL_VIDEODRIVER");
-        unsetenv("SDL_AUDIODRIVER");
-        unsetenv("VORN_NO_MESSAGE_BOX");
+        for (const char* name : {"SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "VORN_NO_MESSAGE_BOX"}) unsetenv(name);
     }
 };
 
@@ -42,28 +39,40 @@ char shownAt(SdlWindow& window, int x, int y) {
     return r == 0 && g == 0 && b == 0 ? 'k' : '?';
 }
 
-// A 16-bit display on the window, its picture red on the left half and green on the right.
-void openHalves(SdlPlatform& sdl) {
-    sdl.display.open(800, 600, 16);
-    Surface& s = *sdl.display.primary();
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) s.setPixel(x, y, toRgb565(x < 400 ? rgb(255, 0, 0) : rgb(0, 255, 0)));
+void pushWindowEvent(SdlWindow& window, Uint8 windowEvent) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = windowEvent;
+    e.window.windowID = SDL_GetWindowID(window.sdl());
+    SDL_PushEvent(&e);
 }
 
-TEST(PlatformSdl, OnlyTheSixteenBitPictureOpensAndFillsTheWindowWithItsShapeKept) {
-    DummyDrivers drivers;
-    SdlPlatform sdl(true);
-    ASSERT_NE(sdl.window.renderer(), nullptr) << sdl.window.openError();
-    EXPECT_FALSE(sdl.window.fullScreen());
-    try {
-        sdl.display.open(800, 600, 32);
-        ADD_FAILURE() << "a 32-bit display opened";
-    } catch (const VornError& e) {
-        EXPECT_STREQ(e.what(), "The display mode is not supported.");
+// A 16-bit display on the window, its picture red on the left half and green on the right.
+class SdlScreen : public testing::Test {
+protected:
+    SdlScreen() {
+        sdl.display.open(800, 600, 16);
+        Surface& s = *sdl.display.primary();
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                s.setPixel(x, y, toRgb565(x < 400 ? rgb(255, 0, 0) : rgb(0, 255, 0)));
     }
-    openHalves(sdl);
-    EXPECT_NE(sdl.display.primary(), sdl.display.backBuffer());
+    bool shows(char left, char right) {
+        return shownAt(sdl.window, 100, 300) == left && shownAt(sdl.window, 700, 300) == right;
+    }
+    // Black drawn on the window behind the display's back.
+    void scribble() {
+        SDL_SetRenderDrawColor(sdl.window.renderer(), 0, 0, 0, 255);
+        SDL_RenderClear(sdl.window.renderer());
+    }
 
+    DummyDrivers drivers;
+    SdlPlatform sdl{true};
+};
+
+TEST_F(SdlScreen, OnlyTheSixteenBitPictureOpensAndFillsTheWindowWithItsShapeKept) {
+    EXPECT_FALSE(sdl.window.fullScreen());
+    EXPECT_THROW(sdl.display.open(800, 600, 32), VornError);
     using Probe = std::tuple<int, int, char>;
     const std::tuple<int, int, std::vector<Probe>> windows[] = {
         {800, 600, {{10, 10, 'r'}, {790, 590, 'g'}}},
@@ -80,31 +89,16 @@ TEST(PlatformSdl, OnlyTheSixteenBitPictureOpensAndFillsTheWindowWithItsShapeKept
     EXPECT_FLOAT_EQ(sdl.display.scale(), 2.0f);
 }
 
-TEST(PlatformSdl, AStillPictureIsPresentedOnceAndAgainAfterADialogOrAnUncoveredWindow) {
-    DummyDrivers drivers;
-    SdlPlatform sdl(true);
-    ASSERT_NE(sdl.window.renderer(), nullptr) << sdl.window.openError();
-    openHalves(sdl);
+TEST_F(SdlScreen, AStillPictureIsPresentedOnceAndAgainAfterADialogOrAnUncoveredWindow) {
     sdl.display.presentPrimary();
-    auto shows = [&](char left, char right) {
-        return shownAt(sdl.window, 100, 300) == left && shownAt(sdl.window, 700, 300) == right;
-    };
     ASSERT_TRUE(shows('r', 'g'));
-    // Black drawn on the window behind the display's back stays while the picture is the same;
-    // a changed picture replaces it.
-    auto scribble = [&] {
-        SDL_SetRenderDrawColor(sdl.window.renderer(), 0, 0, 0, 255);
-        SDL_RenderClear(sdl.window.renderer());
-    };
     scribble();
     sdl.display.presentPrimary();
-    EXPECT_TRUE(shows('k', 'k'));
-    for (auto [x, y] : {std::pair{0, 0}, std::pair{799, 599}}) {
-        scribble();
-        sdl.display.primary()->setPixel(x, y, 0);
-        sdl.display.presentPrimary();
-        EXPECT_TRUE(shows('r', 'g')) << x << "," << y;
-    }
+    EXPECT_TRUE(shows('k', 'k')) << "the same picture is not presented again";
+    scribble();
+    sdl.display.primary()->setPixel(799, 599, 0);
+    sdl.display.presentPrimary();
+    EXPECT_TRUE(shows('r', 'g')) << "a changed picture is";
 
     // A dialog draws over the last picture; the next frame, the same picture, takes it away.
     sdl.display.renderLastFrame();
@@ -118,54 +112,12 @@ TEST(PlatformSdl, AStillPictureIsPresentedOnceAndAgainAfterADialogOrAnUncoveredW
     scribble();
     sdl.window.pumpMessages();
     ASSERT_TRUE(shows('k', 'k'));
-    SDL_Event exposed{};
-    exposed.type = SDL_WINDOWEVENT;
-    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
-    exposed.window.windowID = SDL_GetWindowID(sdl.window.sdl());
-    SDL_PushEvent(&exposed);
+    pushWindowEvent(sdl.window, SDL_WINDOWEVENT_EXPOSED);
     sdl.window.pumpMessages();
     EXPECT_TRUE(shows('r', 'g'));
 }
 
-TEST(PlatformSdl, WithoutADisplayOrASoundDeviceNothingThrowsUntilTheGameOpensTheScreenOrTheKeyboard) {
-    DummyDrivers drivers("no-such-driver", "no-such-driver");
-    SdlPlatform sdl(true);
-    EXPECT_EQ(sdl.window.sdl(), nullptr);
-    EXPECT_FALSE(sdl.window.openError().empty());
-    EXPECT_THROW(sdl.display.open(800, 600, 16), VornError);
-    EXPECT_THROW(sdl.keyboard.open(), VornError);
-    sdl.window.pumpMessages();
-    EXPECT_FALSE(sdl.window.closeRequested());
-
-    // Without a sound device the game runs silent, but still checks its files.
-    test::DataDir dir(true);
-    dir.write("a.wav", test::waveBytes());
-    SdlSound sound;
-    testing::internal::CaptureStderr();
-    sound.open();
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("silent"), std::string::npos);
-    EXPECT_TRUE(sound.silent());
-    sound.play(*sound.load("a.wav", true));
-    EXPECT_THROW(sound.load("missing.wav", false), VornError);
-
-    // The message still reaches standard error, and nothing waits for a click.
-    unsetenv("VORN_NO_MESSAGE_BOX");
-    SdlMessageBox box(sdl.window);
-    testing::internal::CaptureStderr();
-    box.show("VBGE - Initialize - The display could not be opened");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "VBGE - Initialize - The display could not be opened\n");
-}
-
-TEST(PlatformSdl, TheMessagePumpSwitchesFullScreenItselfAndPassesOtherKeysOn) {
-    DummyDrivers drivers;
-    SdlPlatform sdl(true);
-    uint8_t state[256];
-    EXPECT_THROW(sdl.keyboard.snapshot(state), VornError);  // before open
-    sdl.keyboard.open();
-    sdl.keyboard.snapshot(state);
-    for (int i = 0; i < 256; ++i) EXPECT_LT(state[i], 0x80) << i;
-
+TEST_F(SdlScreen, ThePumpSwitchesFullScreenItselfPassesOtherKeysOnAndHearsTheFocusAndTheClose) {
     std::vector<int> keys;
     sdl.window.setKeyDownHandler([&](int vk) { keys.push_back(vk); });
     auto key = [](SDL_Scancode sc, SDL_Keycode sym, Uint16 mod, Uint32 type = SDL_KEYDOWN) {
@@ -188,25 +140,10 @@ TEST(PlatformSdl, TheMessagePumpSwitchesFullScreenItselfAndPassesOtherKeysOn) {
     sdl.window.pumpMessages();
     EXPECT_FALSE(sdl.window.fullScreen());
     EXPECT_EQ(keys, std::vector<int>({112, 13}));
-    EXPECT_FALSE(sdl.window.closeRequested());
 
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-    sdl.window.pumpMessages();
-    EXPECT_TRUE(sdl.window.closeRequested());
-}
-
-TEST(PlatformSdl, TheWindowHearsWhenThePlayerLeavesItOrMinimisesIt) {
-    DummyDrivers drivers;
-    SdlPlatform sdl(true);
-    ASSERT_NE(sdl.window.sdl(), nullptr) << sdl.window.openError();
+    // Leaving the window or minimising it takes the focus away until the keyboard comes back.
     auto heard = [&](Uint8 windowEvent) {
-        SDL_Event e{};
-        e.type = SDL_WINDOWEVENT;
-        e.window.event = windowEvent;
-        e.window.windowID = SDL_GetWindowID(sdl.window.sdl());
-        SDL_PushEvent(&e);
+        pushWindowEvent(sdl.window, windowEvent);
         sdl.window.pumpMessages();
         return sdl.window.hasFocus();
     };
@@ -214,25 +151,44 @@ TEST(PlatformSdl, TheWindowHearsWhenThePlayerLeavesItOrMinimisesIt) {
     EXPECT_FALSE(heard(SDL_WINDOWEVENT_FOCUS_LOST));
     EXPECT_TRUE(heard(SDL_WINDOWEVENT_FOCUS_GAINED));
     EXPECT_FALSE(heard(SDL_WINDOWEVENT_MINIMIZED)) << "even where the desktop leaves it the keyboard";
-    EXPECT_FALSE(heard(SDL_WINDOWEVENT_RESTORED)) << "until the keyboard comes back";
+    EXPECT_FALSE(heard(SDL_WINDOWEVENT_RESTORED));
     EXPECT_TRUE(heard(SDL_WINDOWEVENT_FOCUS_GAINED));
+
+    EXPECT_FALSE(sdl.window.closeRequested());
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    sdl.window.pumpMessages();
+    EXPECT_TRUE(sdl.window.closeRequested());
 }
 
-TEST(PlatformSdl, ThePointerShowsWhileItsCountIsZeroOrMore) {
-    DummyDrivers drivers;
+// Without a sound device the game runs silent, but still checks its files; a message still
+// reaches standard error, and nothing waits for a click. (Without a display the real program says
+// so and ends: see the command line's end-to-end test.)
+TEST(PlatformSdl, WithoutASoundDeviceTheGameRunsSilentAndMessagesGoToStandardError) {
+    DummyDrivers drivers("no-such-driver");
     SdlPlatform sdl(true);
-    for (auto [show, count] :
-         {std::pair{false, -1}, {false, -2}, {true, -1}, {true, 0}, {true, 1}, {false, 0}}) {
-        EXPECT_EQ(sdl.cursor.showCursor(show), count);
-        EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), count >= 0 ? SDL_ENABLE : SDL_DISABLE) << count;
-    }
+    test::DataDir dir(true);
+    dir.write("a.wav", test::waveBytes());
+    SdlSound sound;
+    testing::internal::CaptureStderr();
+    sound.open();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("silent"), std::string::npos);
+    sound.play(*sound.load("a.wav", true));
+    EXPECT_THROW(sound.load("missing.wav", false), VornError);
+
+    unsetenv("VORN_NO_MESSAGE_BOX");
+    SdlMessageBox box(sdl.window);
+    testing::internal::CaptureStderr();
+    box.show("VBGE - Initialize - The display could not be opened");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "VBGE - Initialize - The display could not be opened\n");
 }
 
 TEST(PlatformSdl, EverySoundHasAChannelOfItsOwnSoItRestartsAndOthersMix) {
     DummyDrivers drivers;
     test::DataDir dir(true);
     dir.write("a.wav", test::waveBytes());
-    dir.write("broken.wav", "RIFF....WAVEjunk");
     SdlSound sound;
     sound.open();
     ASSERT_FALSE(sound.silent());
@@ -246,14 +202,6 @@ TEST(PlatformSdl, EverySoundHasAChannelOfItsOwnSoItRestartsAndOthersMix) {
     a.reset();
     SoundRef c = sound.load("a.wav", false);
     EXPECT_EQ(Mix_AllocateChannels(-1), 2);
-    try {
-        sound.load("missing.wav", false);
-        ADD_FAILURE() << "a missing file loaded";
-    } catch (const VornError& e) {
-        EXPECT_EQ(e.number(), kErrFileNotFound);
-        EXPECT_STREQ(e.what(), "File not found");
-    }
-    EXPECT_THROW(sound.load("broken.wav", false), VornError);
 }
 
 }  // namespace

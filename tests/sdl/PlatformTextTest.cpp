@@ -111,9 +111,6 @@ TEST(PlatformText, TextIsUtf8StrayBytesAreTheGameCodePageAndForeignCharactersQue
     // The conversions the message box uses for texts that are not UTF-8.
     for (int b = 0x20; b < 256; ++b)
         EXPECT_EQ(unicodeToWindows1252(windows1252ToUnicode(static_cast<uint8_t>(b))), b) << b;
-    EXPECT_EQ(windows1252ToUtf8("\x80 \xE9"), "\xE2\x82\xAC \xC3\xA9");
-    EXPECT_TRUE(isValidUtf8("plain \xC3\xA9"));
-    EXPECT_FALSE(isValidUtf8("broken \xE9 text"));
 }
 
 }  // namespace

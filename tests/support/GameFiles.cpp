@@ -1,6 +1,12 @@
 #include "support/GameFiles.h"
 
+#include <SDL.h>
+
+#include <fstream>
+#include <iterator>
+
 #include "support/DataDir.h"
+#include "support/Paths.h"
 
 namespace vorn::test {
 
@@ -16,65 +22,17 @@ const std::vector<std::string> kSoundNames = {
     "Teleport.wav",    "Jump.wav",           "ExtraHealth.wav", "Speed.wav",    "HyperJump.wav",
     "BallBlaster.wav", "Invulnerability.wav"};
 
-namespace {
-
-void put16(std::string& out, uint32_t v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-
-void put32(std::string& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-}  // namespace
-
-std::string bitmapBytes(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    const uint32_t pixelBytes = static_cast<uint32_t>(rowBytes * height);
-    std::string out = "BM";
-    put32(out, 54 + pixelBytes);
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(height));
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, pixelBytes);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            out += static_cast<char>(b);
-            out += static_cast<char>(g);
-            out += static_cast<char>(r);
-        }
-        out.append(static_cast<size_t>(rowBytes - width * 3), '\0');
-    }
-    return out;
+void writeBitmap(const std::filesystem::path& file, int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, r, g, b));
+    SDL_SaveBMP(s, file.c_str());
+    SDL_FreeSurface(s);
 }
 
 std::string waveBytes() {
-    const uint32_t samples = 400;
-    std::string out = "RIFF";
-    put32(out, 36 + samples);
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, 8000);
-    put32(out, 8000);
-    put16(out, 1);
-    put16(out, 8);
-    out += "data";
-    put32(out, samples);
-    for (uint32_t i = 0; i < samples; ++i) out += static_cast<char>(i % 16 < 8 ? 0x60 : 0xA0);
-    return out;
+    // The shortest of the game's own sounds.
+    std::ifstream in(binDir() + "/Hit.wav", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::string gridLine(const std::string& cells, char frame) { return frame + cells + frame; }
@@ -97,7 +55,7 @@ std::string levelNamesText(int count) {
 }
 
 void writeGameFiles(const DataDir& dir) {
-    for (const std::string& name : kBitmapNames) dir.write(name, bitmapBytes(40, 36, 0, 128, 0));
+    for (const std::string& name : kBitmapNames) writeBitmap(dir.file(name), 40, 36, 0, 128, 0);
     for (const std::string& name : kSoundNames) dir.write(name, waveBytes());
     LevelRows level;
     level.rows[29] = "GGGGGGGGGGGGGGGG";

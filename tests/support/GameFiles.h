@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,9 @@ class DataDir;
 extern const std::vector<std::string> kBitmapNames;  // "Loading.bmp" first, then the other nineteen
 extern const std::vector<std::string> kSoundNames;   // all seventeen
 
-// A 24-bit Windows bitmap of one colour (red, green, blue).
-std::string bitmapBytes(int width, int height, uint8_t r, uint8_t g, uint8_t b);
-// A short mono 8-bit 8000 Hz wave file.
+// Writes a 24-bit Windows bitmap of one colour (red, green, blue).
+void writeBitmap(const std::filesystem::path& file, int width, int height, uint8_t r, uint8_t g, uint8_t b);
+// A short wave file.
 std::string waveBytes();
 
 // A level of 30 rows of 16 cells: every row blank except those given.

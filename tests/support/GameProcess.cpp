@@ -115,24 +115,6 @@ int GameProcess::wait(int timeoutMs) {
     }
 }
 
-double GameProcess::cpuSeconds() const {
-    if (pid_ <= 0) return -1;
-    std::ifstream in("/proc/" + std::to_string(pid_) + "/stat");
-    std::string line;
-    if (!std::getline(in, line)) return -1;
-    // The command name may hold blanks; the fields after it are counted from its closing bracket.
-    const auto close = line.rfind(')');
-    if (close == std::string::npos) return -1;
-    std::istringstream fields(line.substr(close + 2));
-    std::string field;
-    unsigned long long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14) utime = std::stoull(field);
-        if (i == 15) stime = std::stoull(field);
-    }
-    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
 namespace {
 
 std::string wholeFile(const fs::path& file) {

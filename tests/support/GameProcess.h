@@ -25,13 +25,10 @@ public:
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
 
-    pid_t pid() const { return pid_; }
     bool running();
     void signal(int sig) const;
     // The exit status, or -1 when it did not end in time or ended by a signal.
     int wait(int timeoutMs);
-    // Processor time used so far (user and system), in seconds; -1 when it has ended.
-    double cpuSeconds() const;
     std::string errors() const;
     std::string output() const;
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "support/GameProcess.h"
+
 namespace vorn::test {
 
 namespace {
@@ -72,6 +74,17 @@ bool framed(const Image& image, const Box& box, const std::function<bool(uint32_
     return onEdges >= (2 * w + 2 * h) * 95 / 100;
 }
 
+bool titleShown(const Image& image) {
+    return framed(image, kHelpPanel, isYellow) && framed(image, kHighScorePanel, isYellow);
+}
+
+bool healthShown(const Image& image, int health) {
+    auto icon = [&](int h) { return framed(image, {25 * h + 12, 10, 25 * h + 32, 28}, isYellow); };
+    for (int h = 0; h < health; ++h)
+        if (!icon(h)) return false;
+    return !icon(health);
+}
+
 Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
@@ -91,6 +104,11 @@ bool focusAway() {
     if (at == std::string::npos) return false;
     const std::string root = info.substr(at + 11, info.find(' ', at + 11) - (at + 11));
     return Xvfb::run({"xdotool", "windowfocus", "--sync", root}) == 0;
+}
+
+bool escapeToTheEnd(const Xvfb& x, GameProcess& game) {
+    return x.key("Escape") && isScreen(waitForScreen(x, titleShown, 8000)) && x.key("Escape") &&
+           game.wait(5000) == 0;
 }
 
 }  // namespace vorn::test

@@ -18,6 +18,10 @@ struct Box {
 };
 
 using Image = Xvfb::Image;
+class GameProcess;
+
+// Where the game draws: the title's two panels, and the score in the status line.
+constexpr Box kHelpPanel{5, 155, 200, 420}, kHighScorePanel{605, 155, 800, 420}, kScoreText{12, 32, 148, 58};
 
 // Each channel within `slack` of the 0xRRGGBB colour.
 bool near(uint32_t pixel, uint32_t rgb, int slack = 24);
@@ -36,6 +40,11 @@ double maskOverlap(const Image& image, const Surface& expected, const Box& box,
 // A one-pixel frame of the colour around the box: nearly every pixel of its four edges.
 bool framed(const Image& image, const Box& box, const std::function<bool(uint32_t)>& colour);
 
+// The title screen: both panels in their yellow frames.
+bool titleShown(const Image& image);
+// The play screen with exactly `health` icons in the status line.
+bool healthShown(const Image& image, int health);
+
 // Captures the screen until `seen` holds for a whole capture; an empty image when it never
 // does within the time.
 Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen, int timeoutMs);
@@ -44,5 +53,8 @@ Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen
 bool focusGame();
 // Gives the keyboard to the screen's root window, as a player who turns to another program.
 bool focusAway();
+// Escape leaves a game for the title screen and a second one ends the program, in order: true
+// when each step came within a few seconds.
+bool escapeToTheEnd(const Xvfb& x, GameProcess& game);
 
 }  // namespace vorn::test

@@ -133,10 +133,6 @@ Xvfb::Image Xvfb::capture() const {
     return image;
 }
 
-bool Xvfb::screenshot(const std::string& path) const {
-    return run({"import", "-display", display_, "-window", "root", path}) == 0;
-}
-
 bool Xvfb::key(const std::string& keys) const { return run({"xdotool", "key", "--delay", "30", keys}) == 0; }
 bool Xvfb::keyDown(const std::string& keys) const { return run({"xdotool", "keydown", keys}) == 0; }
 bool Xvfb::keyUp(const std::string& keys) const { return run({"xdotool", "keyup", keys}) == 0; }

@@ -20,9 +20,6 @@ public:
     Xvfb(const Xvfb&) = delete;
     Xvfb& operator=(const Xvfb&) = delete;
 
-    const std::string& display() const { return display_; }  // ":N"
-    int width() const { return width_; }
-    int height() const { return height_; }
     // Stops the server and gives the process its previous DISPLAY back; the destructor does
     // the same if need be.
     void stop();
@@ -35,8 +32,6 @@ public:
     };
     // The whole screen as it is now; an empty image when import fails.
     Image capture() const;
-    // The whole screen into a picture file (the type follows the name: .png, .bmp, ...).
-    bool screenshot(const std::string& path) const;
 
     // xdotool key names: "F1", "Escape", "alt+Return", "shift+Tab", "Right", "Shift_L".
     bool key(const std::string& keys) const;

@@ -1,4 +1,5 @@
-// The ball blaster: firing, flight, and what a ball strikes.
+// The ball blaster: what fires, the room for balls, and what a ball strikes. (How balls start
+// and fly is in the golden runs.)
 #include "BombWorld.h"
 
 namespace vorn::test {
@@ -27,28 +28,6 @@ TEST_F(BallBlaster, OnlyTheFourFireKeysFireAndOnlyWithTheBlaster) {
     EXPECT_EQ(played(), std::vector<std::string>(4, "Shoot"));
 }
 
-TEST_F(BallBlaster, ABallStartsBesideTheCharacterInTheDirectionItFaces) {
-    game.KeyState[key::LShift] = 0x80;
-    game.CharX = 101.5f;
-    game.CharY = 200.5f;
-    game.CharFacing = 1;
-    EXPECT_TRUE(game.fire());
-    const ShotRec& right = game.Shots[0];
-    EXPECT_EQ(right.X, 142) << "141.5 rounds to even";
-    EXPECT_EQ(right.Y, 208) << "208.5 rounds to even";
-    EXPECT_EQ(right.VelX, 15.0f);
-    EXPECT_EQ(right.Direction, 1);
-    EXPECT_EQ(right.Frame, 1.0f);
-
-    game.CharY = 201.5f;
-    game.CharFacing = 0;
-    game.ShotDelay = 0;
-    EXPECT_TRUE(game.fire());
-    const ShotRec& left = game.Shots[1];
-    EXPECT_EQ((std::vector<int>{left.X, left.Y, left.Direction}), (std::vector<int>{82, 210, 0}));
-    EXPECT_EQ(left.VelX, -15.0f);
-}
-
 TEST_F(BallBlaster, FiftyBallsInFlightLeaveNoRoomUntilOneLands) {
     game.KeyState[key::RShift] = 0x80;
     for (int j = 0; j < kMaxShots; ++j) placeShot(j, 100, 100, 15.0f);
@@ -59,25 +38,6 @@ TEST_F(BallBlaster, FiftyBallsInFlightLeaveNoRoomUntilOneLands) {
     EXPECT_TRUE(game.fire());
     EXPECT_TRUE(game.Shots[17].Active) << "the lowest free slot";
     EXPECT_FALSE(game.Shots[30].Active);
-}
-
-TEST_F(BallBlaster, BallsFlyFifteenPixelsAFrameTurningAndStopAtTheScreenSides) {
-    ShotRec& right = placeShot(0, 766, 100, 15.0f);
-    ShotRec& left = placeShot(1, 14, 100, -15.0f);
-    ShotRec& idle = placeShot(2, 200, 100, 15.0f);
-    idle.Active = false;
-    right.Frame = 15.0f;
-    game.moveShots();
-    game.animateShots();
-    EXPECT_EQ(right.X, 781) << "just inside";
-    EXPECT_EQ(left.X, -1);
-    EXPECT_EQ(idle.X, 200);
-    EXPECT_TRUE(right.Active && left.Active && played().empty());
-    EXPECT_EQ((std::vector<float>{right.Frame, left.Frame, idle.Frame}), (std::vector<float>{0, 1, 0}));
-
-    game.moveShots();
-    EXPECT_FALSE(right.Active || left.Active);
-    EXPECT_EQ(played(), (std::vector<std::string>{"Hit", "Hit"}));
 }
 
 TEST_F(BallBlaster, TheFifthHitOnTheLowestLivingBombDestroysItForFortyPoints) {

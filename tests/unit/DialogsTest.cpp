@@ -27,77 +27,47 @@ protected:
 };
 
 TEST_F(Dialogs, OnlyOkChangesTheSoundEffectsAndTheMusicNeverChanges) {
-    // The music box is there but cannot be used.
-    answer([](Dialog& d) {
-        EXPECT_EQ(d.caption(), "Vorn! Options");
-        EXPECT_EQ(d.control(frmOptions::kSoundEffects).value, 1);
-        EXPECT_EQ(d.control(frmOptions::kMusic).value, 1);
-        EXPECT_FALSE(d.control(frmOptions::kMusic).enabled);
-        EXPECT_TRUE(d.control(frmOptions::kOK).isDefault);
-        d.control(frmOptions::kSoundEffects).value = 0;
-        d.onClick(frmOptions::kOK);
-    });
-    EXPECT_TRUE(game.ShowOptions());
-    EXPECT_EQ(game.SoundEffects, 0);
-    EXPECT_EQ(game.Music, -1);
-
-    // Cancel and the window's frame keep what the dialog was given, exactly as read from the file.
-    auto tick = [](const char* button) {
-        return [button](Dialog& d) {
-            d.control(frmOptions::kSoundEffects).value = 1;
-            if (button) d.onClick(button);
-        };
-    };
+    // The music box is there but cannot be used; Cancel and the window's frame keep what the
+    // dialog was given, exactly as read from the file.
     game.SoundEffects = 0, game.Music = 1;
-    for (const char* button : {"cmdCancel", static_cast<const char*>(nullptr)}) {
-        answer(tick(button));
+    for (const std::string_view button : {frmOptions::kCancel, std::string_view(), frmOptions::kOK}) {
+        answer([button](Dialog& d) {
+            EXPECT_EQ(d.caption(), "Vorn! Options");
+            EXPECT_FALSE(d.control(frmOptions::kMusic).enabled);
+            d.control(frmOptions::kSoundEffects).value = 1;
+            if (!button.empty()) d.onClick(button);
+        });
         EXPECT_TRUE(game.ShowOptions());
-        EXPECT_EQ(game.SoundEffects, 0);
-        EXPECT_EQ(game.Music, 1);
+        const bool ok = button == frmOptions::kOK;
+        EXPECT_EQ(game.SoundEffects, ok ? -1 : 0) << (button.empty() ? "the frame" : button);
+        EXPECT_EQ(game.Music, ok ? -1 : 1) << (button.empty() ? "the frame" : button);
     }
-    answer(tick("cmdOK"));
-    EXPECT_TRUE(game.ShowOptions());
-    EXPECT_EQ(game.SoundEffects, -1);
-    EXPECT_EQ(game.Music, -1);
-    EXPECT_EQ(host.dialogs.runs, 4);
     EXPECT_EQ(host.cursor.count, 0);
     EXPECT_TRUE(host.messages.shown.empty());
 }
 
 TEST_F(Dialogs, TheNameBoxStartsEmptyEveryTimeAndTakesTwentyCharacters) {
-    // Closing the first dialog of the run by its frame gives an empty name.
+    // Closing the first dialog of the run by its frame gives an empty name; a later one, the
+    // previous player's name.
     std::string name = "Old row name";
     EXPECT_TRUE(game.AskForName(name));
     EXPECT_EQ(name, "");
-
     auto type = [&](std::string text) {
         answer([text](Dialog& d) {
-            EXPECT_EQ(d.caption(), "High Score!");
-            Control& box = d.control(frmHighScore::kName);
-            EXPECT_EQ(box.text, "");
-            EXPECT_EQ(box.maxLength, 20);
-            box.text = text;
+            EXPECT_EQ(d.control(frmHighScore::kName).text, "");
+            d.control(frmHighScore::kName).text = text;
             d.onClick(frmHighScore::kOK);
         });
         EXPECT_TRUE(game.AskForName(name));
+        return name;
     };
-    type("  Al  ");
-    EXPECT_EQ(name, "  Al  ");
-    // A later dialog closed by its frame gives the previous player's name.
+    EXPECT_EQ(type("  Al  "), "  Al  ");
     answer(nullptr);
-    name = "ignored";
-    EXPECT_TRUE(game.AskForName(name));
+    EXPECT_TRUE(game.AskForName(name = "ignored"));
     EXPECT_EQ(name, "  Al  ");
-    type("");
-    EXPECT_EQ(name, "");
-
     // A pasted text longer than the box keeps its first 20 characters, not bytes.
-    type("abcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(name, "abcdefghijklmnopqrst");
-    type("ééééééééééééééééééééééé");
-    EXPECT_EQ(name, "éééééééééééééééééééé");
+    EXPECT_EQ(type("ééééééééééééééééééééééé"), "éééééééééééééééééééé");
     EXPECT_EQ(host.cursor.count, 0);
-    EXPECT_TRUE(host.messages.shown.empty());
 }
 
 }  // namespace

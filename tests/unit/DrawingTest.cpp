@@ -1,5 +1,5 @@
-// Whole-screen pictures and the layers of the play screen, checked on the pixels of the
-// headless display.
+// Whole-screen pictures, the title screen and the layers of the play screen, checked on the
+// pixels of the headless display.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -45,6 +45,50 @@ TEST_F(PaintedGame, ShowBitmapCentresPicturesOnBlack) {
     EXPECT_TRUE(showsBlock(back, 2, 4, 797, 593, *odd, 0, 0));
     EXPECT_TRUE(onlyBlockDrawn(back, 2, 4, 797, 593, 0));
     EXPECT_TRUE(host.messages.shown.empty());
+}
+
+// The title: the picture, the keys on the left and the table on the right, each in a yellow
+// frame under a white heading; a score that changes shows in the next frame.
+TEST_F(PaintedGame, TheTitleShowsThePictureTheKeysAndTheTableAndRecomposesEveryFrame) {
+    game.GameState = kTitle;
+    for (int k = 0; k < 10; ++k)
+        game.HighScores[k] = {k == 3 ? "Ann" : "Dovi", static_cast<int16_t>(1000 * k - 990)};
+    ASSERT_TRUE(game.DrawFrame());
+
+    Surface expected(800, 600), noText(800, 600);
+    for (Surface* e : {&expected, &noText}) {
+        e->copyAll(*game.SurfTitle);
+        e->setFillStyle(FillStyle::Transparent);
+        e->setForeColour(rgb(255, 255, 0));
+        e->drawBox(5, 155, 200, 420);
+        e->drawBox(605, 155, 800, 420);
+    }
+    expected.setFont(game.FontMedium);
+    expected.setForeColour(rgb(255, 255, 255));
+    expected.drawText(10, 160, "Keyboard Help");
+    expected.drawText(610, 160, "High Scores");
+    expected.setForeColour(rgb(255, 255, 0));
+    const char* help[] = {"F1 - Start Game",
+                          "F2 - Options",
+                          "Esc - Exit Game",
+                          "P - Pause Game",
+                          "",
+                          "Left - Move Left",
+                          "Right - Move Right",
+                          "Up/Space - Jump Up",
+                          "Down - Jump Down",
+                          "Shift/Ctrl - Shoot"};
+    for (int i = 0; i < 10; ++i) {
+        expected.drawText(10, 200 + 20 * i, help[i]);
+        expected.drawText(610, 200 + 20 * i, i == 3 ? "Ann" : "Dovi");
+        expected.drawText(720, 200 + 20 * i, std::to_string(1000 * i - 990));
+    }
+    EXPECT_TRUE(showsText(expected, noText, 0, 0, 800, 600));
+
+    game.HighScores[9].Score = 1234;
+    ASSERT_TRUE(game.DrawFrame());
+    EXPECT_TRUE(showsBlock(screen(), 0, 0, 800, 380, expected, 0, 0));
+    EXPECT_FALSE(showsBlock(screen(), 720, 380, 80, 20, expected, 720, 380)) << "the old score still shows";
 }
 
 TEST_F(PaintedGame, WorldLayersTakeTheirFramesAndPlaces) {
@@ -129,27 +173,6 @@ TEST_F(PaintedGame, PlatformEndPiecesComeFromTheNeighbouringCells) {
     ASSERT_TRUE(game.DrawFrame());
     EXPECT_EQ(s.pixel(11, 205), game.SurfCharacter->pixel(6, 15));
     EXPECT_NE(sheet.pixel(61, 45), game.SurfCharacter->pixel(6, 15));
-}
-
-TEST_F(PaintedGame, PiecesAtRestAreNotDrawn) {
-    ParticleSystem& p = game.ParticleSystems[0];
-    p.Active = true, p.Picture = game.SurfCharacter.get();
-    p.PieceWidth = 2, p.PieceHeight = 3, p.CountX = 2, p.CountY = 2;
-    p.Particles[0][0] = Particle{300, 300, 0, 0};
-    p.Particles[1][0] = Particle{400.5f, 300.5f, 1, 0};  // ties round to even
-    p.Particles[0][1] = Particle{401.5f, 350.5f, 0, -1};
-    p.Particles[1][1] = Particle{450.4f, 349.6f, -2, 0};
-    game.ParticleSystems[1] = p;
-    game.ParticleSystems[1].Active = false;
-    game.ParticleSystems[1].Particles[1][0].X = 500;
-    ASSERT_TRUE(game.DrawFrame());
-
-    const auto bg = backgroundScreen();
-    EXPECT_TRUE(showsBlock(screen(), 300, 300, 2, 3, *bg, 300, 300));
-    EXPECT_TRUE(showsBlock(screen(), 400, 300, 2, 3, *game.SurfCharacter, 2, 0, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 402, 350, 2, 3, *game.SurfCharacter, 0, 3, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 450, 350, 2, 3, *game.SurfCharacter, 2, 3, bg.get()));
-    EXPECT_TRUE(showsBlock(screen(), 500, 300, 2, 3, *bg, 500, 300));
 }
 
 TEST_F(PaintedGame, StatusLineShowsHealthScoreLevelAndIndicators) {

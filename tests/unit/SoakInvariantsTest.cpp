@@ -1,10 +1,9 @@
-// vorn-soak's invariant checker: every invariant is shown to catch a world planted to break it,
-// right at its exact bound, and the real game clearing a level and dying breaks none of them.
+// vorn-soak's invariant checker: every invariant is shown to catch a world planted to break it.
+// That it holds for the game as it plays is the short soak's part.
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "Command.h"
 #include "Invariants.h"
 #include "support/PlayFixture.h"
 
@@ -17,34 +16,23 @@ struct Case {
     const char* what;
     Plant before;         // the world of the frame before (must break nothing itself)
     Plant after;          // the world after the frame
-    const char* caught;   // a phrase of the report; "" when every invariant holds
+    const char* caught;   // a phrase of the report
     bool frameOk = true;  // what DoFrame answered
 };
 
 const Plant kNothing = [](PlayFixture&) {};
 
-TEST(SoakInvariants, EachInvariantCatchesAWorldThatBreaksItAndNoOtherWorld) {
+TEST(SoakInvariants, EachInvariantCatchesAWorldThatBreaksIt) {
     const Case cases[] = {
         {"sideways, left", kNothing, [](PlayFixture& p) { p.game.CharX = -5.6f; }, "sideways"},
-        {"sideways, left, on the bound", kNothing, [](PlayFixture& p) { p.game.CharX = -5.4f; }, ""},
         {"sideways, right", kNothing, [](PlayFixture& p) { p.game.CharX = 765.6f; }, "sideways"},
-        {"sideways, right, on the bound", kNothing, [](PlayFixture& p) { p.game.CharX = 765.4f; }, ""},
         {"through the net", kNothing, [](PlayFixture& p) { p.game.CharY = 600.0f; }, "below the net"},
-        {"just above the net", kNothing, [](PlayFixture& p) { p.game.CharY = 599.9f; }, ""},
-        {"high above the screen", kNothing, [](PlayFixture& p) { p.game.CharY = -400.0f; }, ""},
         {"health below 0", kNothing, [](PlayFixture& p) { p.game.Health = -1; }, "Health is -1"},
         {"health 0 and no end", kNothing, [](PlayFixture& p) { p.game.Health = 0; }, "Health is 0"},
-        {"health 0 while the end counts down", kNothing,
-         [](PlayFixture& p) {
-             p.game.Health = 0;
-             p.game.EndDelay = 99;
-         },
-         ""},
         {"score down", [](PlayFixture& p) { p.game.Score = 100; }, [](PlayFixture& p) { p.game.Score = 80; },
          "went down from 100 to 80"},
         {"score wrapped round", [](PlayFixture& p) { p.game.Score = 32767; },
          [](PlayFixture& p) { p.game.Score = -32768; }, "Score is -32768"},
-        {"score stays at its top", [](PlayFixture& p) { p.game.Score = 32767; }, kNothing, ""},
         {"bombs", kNothing, [](PlayFixture& p) { p.game.BombCount = kMaxBombs + 1; }, "BombCount"},
         {"items", kNothing, [](PlayFixture& p) { p.game.ItemCount = kMaxItems + 1; }, "ItemCount"},
         {"platforms", kNothing, [](PlayFixture& p) { p.game.PlatformCount = -1; }, "PlatformCount"},
@@ -91,67 +79,8 @@ TEST(SoakInvariants, EachInvariantCatchesAWorldThatBreaksItAndNoOtherWorld) {
         ASSERT_EQ(invariants.start(play.game, play.messages()), "");
         c.after(play);
         const std::string report = invariants.check(play.game, c.frameOk, play.messages());
-        if (*c.caught)
-            EXPECT_NE(report.find(c.caught), std::string::npos) << "reported: '" << report << "'";
-        else
-            EXPECT_EQ(report, "");
+        EXPECT_NE(report.find(c.caught), std::string::npos) << "reported: '" << report << "'";
     }
-}
-
-// Through the real frame step: a level is cleared and the next begins, then the last health point
-// goes and the game ends, and the checker accepts every frame of it.
-TEST(SoakInvariants, TheGameClearingALevelAndDyingBreaksNone) {
-    PlayFixture play(true);
-    Game& game = play.game;
-    play.useLevels(5, PlayFixture::gridOf({{28, "  $"}, {29, std::string(16, 'G')}}));
-    ASSERT_TRUE(play.startBare(PlayFixture::gridOf({{28, "  $"}, {29, std::string(16, 'G')}})));
-    game.Health = 1;
-    soak::Invariants invariants;
-    ASSERT_EQ(invariants.start(game, play.messages()), "");
-    auto frame = [&](std::initializer_list<int> keys) {
-        const bool ok = play.frames(1, keys);
-        const std::string report = invariants.check(game, ok, play.messages());
-        EXPECT_EQ(report, "") << "frame with EndDelay " << game.EndDelay << " on level " << game.Level;
-        return report.empty();
-    };
-    for (int n = 0; n < 300 && game.Level == 1; ++n)
-        if (!frame({key::Right})) return;
-    ASSERT_EQ(game.Level, 2);
-    EXPECT_EQ(invariants.clears(), 1);
-
-    // A bomb waiting on the character takes its last point; the game ends 100 frames later.
-    game.BombCount = 1;
-    game.Bombs[0] = BombRec{.X = game.CharX, .Y = game.CharY, .Delay = 1000};
-    for (int n = 0; n < 200 && game.GameState == kPlaying; ++n)
-        if (!frame({})) return;
-    EXPECT_EQ(game.GameState, kTitle);
-    EXPECT_EQ(game.Health, 0);
-    EXPECT_EQ(invariants.clears(), 1);
-}
-
-TEST(SoakCommand, OptionsHaveDefaultsAndBadOnesAreTurnedAway) {
-    soak::Options o = soak::parseArguments({});
-    EXPECT_EQ(o.firstLevel, 0);
-    EXPECT_EQ(o.seeds, 10);
-    EXPECT_EQ(o.frames, 3000);
-    o = soak::parseArguments({"--levels", "3-17", "--seeds", "20", "--frames", "20000", "--data", "/d"});
-    EXPECT_EQ(o.firstLevel, 3);
-    EXPECT_EQ(o.lastLevel, 17);
-    EXPECT_EQ(o.seeds, 20);
-    EXPECT_EQ(o.frames, 20000);
-    EXPECT_EQ(o.dataDir, "/d");
-    o = soak::parseArguments({"--levels", "9"});
-    EXPECT_EQ(o.firstLevel, 9);
-    EXPECT_EQ(o.lastLevel, 9);
-    for (const auto& bad : std::vector<std::vector<std::string>>{{"--levels", "5-2"},
-                                                                 {"--levels", "0-4"},
-                                                                 {"--levels", "1-"},
-                                                                 {"--seeds", "0"},
-                                                                 {"--frames", "1e3"},
-                                                                 {"--frames"},
-                                                                 {"--speed", "2"},
-                                                                 {"extra"}})
-        EXPECT_THROW(soak::parseArguments(bad), std::invalid_argument) << bad[0];
 }
 
 }  // namespace

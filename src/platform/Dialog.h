@@ -16,8 +16,8 @@ enum class ControlKind { Label, TextBox, CheckBox, Button };
 
 struct Control {
     ControlKind kind = ControlKind::Label;
-    std::string name;   // "cmdOK", "chkSoundEffects", ...
-    std::string text;   // caption of labels, check boxes and buttons; content of a text box
+    std::string name;  // "cmdOK", "chkSoundEffects", ...
+    std::string text;  // caption of labels, check boxes and buttons; content of a text box
     int left = 0, top = 0, width = 0, height = 0;  // twips
     int tabIndex = 0;
     bool isDefault = false;  // Enter anywhere in the dialog presses it

@@ -2,9 +2,9 @@
 // length.
 #include <gtest/gtest.h>
 
+#include "forms/frmHighScore.h"
 #include "platform/Dialog.h"
 #include "support/PlayFixture.h"
-#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "support/PlayFixture.h"
 #include "forms/frmHighScore.h"
+#include "support/PlayFixture.h"
 
 namespace vorn::test {
 namespace {

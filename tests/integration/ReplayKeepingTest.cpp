@@ -14,13 +14,13 @@
 #include "app/ReplayKeeper.h"
 #include "app/ReplayViewer.h"
 #include "app/frmMain.h"
+#include "forms/frmHighScore.h"
 #include "game/persist/DataFile.h"
 #include "game/replay/ReplayFormat.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
-#include "forms/frmHighScore.h"
 
 namespace fs = std::filesystem;
 

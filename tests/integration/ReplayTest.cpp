@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "forms/frmHighScore.h"
 #include "game/replay/ReplayFormat.h"
 #include "game/replay/ReplayPlayer.h"
 #include "game/replay/ReplayRecorder.h"
 #include "support/PlayFixture.h"
-#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
+#include "forms/frmHighScore.h"
+#include "forms/frmOptions.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
-#include "forms/frmOptions.h"
-#include "forms/frmHighScore.h"
 
 namespace vorn::test {
 namespace {

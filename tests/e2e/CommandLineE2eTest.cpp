@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <regex>
@@ -101,7 +102,9 @@ public:
             execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
             _exit(127);
         }
-        for (int i = 0; i < 100 && !ready(); ++i) test::Xvfb::run({"sleep", "0.05"});
+        // openbox takes seconds to come up on a loaded machine; half a minute is no real wait.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!ready() && std::chrono::steady_clock::now() < deadline) test::Xvfb::run({"sleep", "0.05"});
     }
     ~WindowManager() {
         kill(pid_, SIGTERM);

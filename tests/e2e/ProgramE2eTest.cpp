@@ -74,14 +74,14 @@ TEST_F(ProgramE2e, ADamagedReplayIsRefusedTheTitleShowsAndEscapeWritesBothFiles)
         << game->errors();
     ASSERT_TRUE(test::focusGame());
     ASSERT_TRUE(x.key("Escape"));
-    EXPECT_EQ(game->wait(5000), 0) << game->errors();
+    EXPECT_EQ(game->wait(15000), 0) << game->errors();
     expectDefaultFiles();
 }
 
 TEST_F(ProgramE2e, SigtermEndsTheRunTheOrderlyWay) {
     auto game = startToTitle();
     game->signal(SIGTERM);
-    EXPECT_EQ(game->wait(5000), 0) << game->errors();
+    EXPECT_EQ(game->wait(15000), 0) << game->errors();
     expectDefaultFiles();
 }
 
@@ -97,7 +97,7 @@ TEST_F(ProgramE2e, ASecondInterruptEndsTheProgramAtOnceAndWritesNothing) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         EXPECT_TRUE(game->running()) << "the first signal waits for the level screen";
         game->signal(sig);
-        EXPECT_EQ(game->wait(1000), status) << game->errors();
+        EXPECT_EQ(game->wait(2000), status) << game->errors();
         EXPECT_FALSE(std::filesystem::exists(folder.file("Options.dat")));
         EXPECT_FALSE(std::filesystem::exists(folder.file("HighScores.dat")));
     }

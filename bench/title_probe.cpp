@@ -30,8 +30,6 @@
 #include "platform/Surface.h"
 #include "platform/headless/Headless.h"
 
-extern char** environ;
-
 namespace fs = std::filesystem;
 using SteadyClock = std::chrono::steady_clock;
 using vorn::kScreenHeight;
@@ -52,10 +50,10 @@ uint32_t widen(uint16_t p) {
 }
 
 bool near(uint32_t a, uint32_t b) {
-    for (int shift : {16, 8, 0})
-        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 12)
-            return false;
-    return true;
+    constexpr int kShifts[] = {16, 8, 0};
+    return std::ranges::all_of(kShifts, [&](int shift) {
+        return std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) <= 12;
+    });
 }
 
 // A screen the probe waits for: the colours it must show at a grid of points.
@@ -82,7 +80,7 @@ fs::path copyOfTheProgram() {
     const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
     std::string pattern = (fs::temp_directory_path() / "vorn-probe-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-    const fs::path folder = pattern;
+    fs::path folder = pattern;
     for (const auto& entry : fs::directory_iterator(bin)) {
         const auto ext = entry.path().extension();
         if (entry.path().filename() == "vorn" || ext == ".bmp" || ext == ".wav" || ext == ".txt")
@@ -125,6 +123,7 @@ pid_t startGame(const fs::path& folder, bool windowed) {
     if (windowed) env.emplace_back("VORN_WINDOWED=1");
     if (!audioChosen) env.emplace_back("SDL_AUDIODRIVER=dummy");
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (auto& s : env) envp.push_back(s.data());
     envp.push_back(nullptr);
     std::string exe = (folder / "vorn").string();
@@ -176,7 +175,7 @@ Settings parse(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int probe(int argc, char** argv) {
     const Settings settings = parse(argc, argv);
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
@@ -252,4 +251,15 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::remove_all(folder, ec);
     return 0;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return probe(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "title_probe: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "title_probe: an unknown error\n");
+    }
+    return 2;
 }

@@ -51,7 +51,8 @@ bool decodeUtf8(std::string_view text, std::size_t& i, char32_t& codePoint) {
     if (lead < 0x80) {
         codePoint = lead;
         return true;
-    } else if ((lead & 0xE0) == 0xC0) {
+    }
+    if ((lead & 0xE0) == 0xC0) {
         codePoint = lead & 0x1F, extra = 1, least = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
         codePoint = lead & 0x0F, extra = 2, least = 0x800;

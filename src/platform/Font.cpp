@@ -117,8 +117,8 @@ void Font::load() const {
         if (!argb.surface) continue;
         SDL_Surface* s = argb.surface;
         auto alpha = [s](int x, int y) {
-            const auto* row =
-                reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) +
+                                                                static_cast<ptrdiff_t>(y) * s->pitch);
             return static_cast<uint8_t>(row[x] >> 24);
         };
         int left = s->w, right = -1, top = s->h, bottom = -1;

@@ -15,8 +15,8 @@ public:
     Font();
     Font(std::string name, int size);
     ~Font();
-    Font(Font&&) noexcept;
-    Font& operator=(Font&&) noexcept;
+    Font(Font&& other) noexcept;
+    Font& operator=(Font&& other) noexcept;
 
     void setName(const std::string& name);
     void setSize(int size);

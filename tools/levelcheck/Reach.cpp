@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "game/state/LevelCodes.h"
 
@@ -21,10 +22,12 @@ const int16_t kHolds[] = {2, 4, 7, 11, 16, 24, 60};
 std::vector<Plan> restingPlans() {
     std::vector<Plan> plans;
     for (uint8_t dir : {kHoldLeft, kHoldRight}) {
-        for (int16_t run : {2, 5, 10, 20, 40}) plans.push_back({dir, 0, run, 0});
-        for (int16_t run : {0, 4})
+        for (const int16_t run : std::initializer_list<int16_t>{2, 5, 10, 20, 40})
+            plans.push_back({dir, 0, run, 0});
+        for (const int16_t run : std::initializer_list<int16_t>{0, 4})
             for (int16_t hold : kHolds) plans.push_back({dir, kHoldJump, run, hold});
-        for (int16_t hold : {2, 8, 60}) plans.push_back({dir, kHoldDown, 0, hold});
+        for (const int16_t hold : std::initializer_list<int16_t>{2, 8, 60})
+            plans.push_back({dir, kHoldDown, 0, hold});
     }
     plans.push_back({0, kHoldJump, 0, 0});
     plans.push_back({0, kHoldDown, 0, 0});
@@ -36,7 +39,7 @@ std::vector<Plan> restingPlans() {
 std::vector<Plan> icePlans() {
     std::vector<Plan> plans;
     for (uint8_t dir : {kHoldLeft, kHoldRight})
-        for (int16_t run : {12, 24})
+        for (const int16_t run : std::initializer_list<int16_t>{12, 24})
             for (int16_t hold : kHolds) plans.push_back({dir, kHoldJump, run, hold});
     return plans;
 }
@@ -45,7 +48,8 @@ std::vector<Plan> icePlans() {
 std::vector<Plan> bouncingPlans() {
     std::vector<Plan> plans{{0, 0, 0, 0}};
     for (uint8_t dir : {kHoldLeft, kHoldRight})
-        for (int16_t hold : {2, 5, 9, 14, 20, 60}) plans.push_back({dir, 0, hold, 0});
+        for (const int16_t hold : std::initializer_list<int16_t>{2, 5, 9, 14, 20, 60})
+            plans.push_back({dir, 0, hold, 0});
     return plans;
 }
 

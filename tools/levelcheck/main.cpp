@@ -197,7 +197,7 @@ int main(int argc, char** argv) {
     int unreachable = 0, crystals = 0;
     double seconds = 0;
     for (int level = 1; level <= checker.levelCount(); ++level) {
-        if (!only.empty() && !only.count(level)) continue;
+        if (!only.empty() && !only.contains(level)) continue;
         const LevelReport r = checker.check(level);
         seconds += r.seconds;
         crystals += r.count(kItemCrystal);

@@ -90,8 +90,10 @@ std::optional<Picture> readBmp(const std::string& path) {
     for (int r = 0; r < rows; ++r) {
         const size_t at = offset + static_cast<size_t>(r) * stride;
         const int y = bottomUp ? rows - 1 - r : r;
-        for (int x = 0; x < width; ++x)
-            picture.set(x, y, Pixel{in[at + 3 * x + 2], in[at + 3 * x + 1], in[at + 3 * x]});
+        for (int x = 0; x < width; ++x) {
+            const size_t px = at + size_t{3} * static_cast<size_t>(x);
+            picture.set(x, y, Pixel{in[px + 2], in[px + 1], in[px]});
+        }
     }
     return picture;
 }

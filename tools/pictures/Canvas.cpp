@@ -20,7 +20,7 @@ Pixel Canvas::colourAt(int x, int y, uint8_t* alpha) const {
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     const uint32_t argb =
-        *reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + 4 * x);
+        *reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + ptrdiff_t{4} * x);
     const uint32_t a = argb >> 24;
     *alpha = static_cast<uint8_t>(a);
     if (a == 0) return Pixel{0, 0, 0};
@@ -53,8 +53,8 @@ Picture Canvas::toOpaque() const {
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             // Premultiplied colour is exactly the colour over black.
-            const uint32_t argb =
-                *reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + 4 * x);
+            const uint32_t argb = *reinterpret_cast<const uint32_t*>(
+                data + static_cast<ptrdiff_t>(y) * stride + ptrdiff_t{4} * x);
             out.set(x, y,
                     visible(Pixel{static_cast<uint8_t>(argb >> 16), static_cast<uint8_t>(argb >> 8),
                                   static_cast<uint8_t>(argb)}));

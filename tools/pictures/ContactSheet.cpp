@@ -31,7 +31,7 @@ cairo_surface_t* surfaceOf(const Picture& p, bool keyed) {
         for (int x = 0; x < p.width(); ++x) {
             const Pixel q = p.at(x, y);
             const bool clear = keyed && vorn::pictures::toRgb565(q) == 31;
-            *reinterpret_cast<uint32_t*>(data + y * stride + 4 * x) =
+            *reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + ptrdiff_t{4} * x) =
                 clear ? 0u : 0xFF000000u | (q.r << 16) | (q.g << 8) | q.b;
         }
     cairo_surface_mark_dirty(s);
@@ -127,7 +127,8 @@ int makeSheet(const std::string& out, const std::string& folder) {
     y += 24;
     for (int n = 1; n <= 10; ++n) {
         cairo_save(sheet.cr());
-        cairo_translate(sheet.cr(), kMargin + ((n - 1) % 5) * 330, y + ((n - 1) / 5) * 250);
+        const int column = (n - 1) % 5, row = (n - 1) / 5;  // five pictures to a row
+        cairo_translate(sheet.cr(), kMargin + column * 330, y + row * 250);
         cairo_scale(sheet.cr(), 0.4, 0.4);
         mock.draw(sheet.cr(), 0, 0, n);
         cairo_restore(sheet.cr());
@@ -139,7 +140,8 @@ int makeSheet(const std::string& out, const std::string& folder) {
     y += 24;
     const Picture& strip = get("Background.bmp");
     for (int n = 0; n < strip.width() / 200; ++n) {
-        const double x = kMargin + (n % 5) * 330, ty = y + (n / 5) * 230;
+        const int column = n % 5, row = n / 5;  // five tiles to a row
+        const double x = kMargin + column * 330, ty = y + row * 230;
         const Picture tile = strip.crop(200 * n, 0, 200, 200);
         for (int i = 0; i < 2; ++i)
             for (int j = 0; j < 2; ++j) sheet.picture(tile, x + 100 * i, ty + 100 * j + 18, 0.5, false);
@@ -210,8 +212,10 @@ int makeSheet(const std::string& out, const std::string& folder) {
 
 // In a sanitizer build, the font library's caches that live until the program ends are not
 // leaks of ours.
+// NOLINTBEGIN(bugprone-reserved-identifier): the sanitizer looks these names up.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig"; }
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+// NOLINTEND(bugprone-reserved-identifier)
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {

@@ -203,8 +203,8 @@ bool writeAlphaBmp(const std::string& path, cairo_surface_t* surface) {
     for (int i = 0; i < 12; ++i) put32(0);  // end points and gamma, unused with sRGB
     for (int y = h - 1; y >= 0; --y)
         for (int x = 0; x < w; ++x) {
-            const uint32_t argb =
-                *reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + 4 * x);
+            const uint32_t argb = *reinterpret_cast<const uint32_t*>(
+                data + static_cast<ptrdiff_t>(y) * stride + ptrdiff_t{4} * x);
             const uint32_t a = argb >> 24;
             // Cairo keeps colours multiplied by coverage; the file keeps them whole.
             auto whole = [&](int shift) {

@@ -51,7 +51,8 @@ cairo_surface_t* surfaceOf(const Picture& p) {
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) {
             const Pixel q = p.at(x, y);
-            *reinterpret_cast<uint32_t*>(data + y * stride + 4 * x) = (q.r << 16) | (q.g << 8) | q.b;
+            *reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride + ptrdiff_t{4} * x) =
+                (q.r << 16) | (q.g << 8) | q.b;
         }
     cairo_surface_mark_dirty(s);
     return s;

@@ -19,13 +19,13 @@ double unit(uint32_t seed, uint32_t index) { return (hash(seed, index) >> 8) / 1
 PeriodicNoise::PeriodicNoise(uint32_t seed, int cells, double step)
     : seed_(seed), cells_(cells), step_(step) {}
 
-double PeriodicNoise::lattice(int ix, int iy, int cells, uint32_t seed) const {
+double PeriodicNoise::lattice(int ix, int iy, int cells, uint32_t seed) {
     const int wx = ((ix % cells) + cells) % cells;
     const int wy = ((iy % cells) + cells) % cells;
     return unit(seed, static_cast<uint32_t>(wy * cells + wx));
 }
 
-double PeriodicNoise::octave(double x, double y, int cells, double step, uint32_t seed) const {
+double PeriodicNoise::octave(double x, double y, int cells, double step, uint32_t seed) {
     const double fx = x / step, fy = y / step;
     const int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
     double tx = fx - ix, ty = fy - iy;

@@ -23,8 +23,8 @@ public:
     double fractal(double x, double y, int octaves) const;
 
 private:
-    double lattice(int ix, int iy, int cells, uint32_t seed) const;
-    double octave(double x, double y, int cells, double step, uint32_t seed) const;
+    static double lattice(int ix, int iy, int cells, uint32_t seed);
+    static double octave(double x, double y, int cells, double step, uint32_t seed);
 
     uint32_t seed_;
     int cells_;

@@ -7,8 +7,10 @@
 
 // In a sanitizer build, the font library's caches that live until the program ends are not
 // leaks of ours.
+// NOLINTBEGIN(bugprone-reserved-identifier): the sanitizer looks these names up.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig"; }
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+// NOLINTEND(bugprone-reserved-identifier)
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -11,7 +11,7 @@ double activeRms(const std::vector<float>& samples, int rate) {
     for (size_t start = 0; start + slice <= samples.size(); start += slice) {
         double sum = 0.0;
         for (size_t i = start; i < start + slice; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-        powers.push_back(sum / slice);
+        powers.push_back(sum / static_cast<double>(slice));
     }
     if (powers.empty()) return 0.0;
 

@@ -41,9 +41,9 @@ std::vector<float> Track::finish(double targetRms, double peakLimit) const {
     auto fadeIn = static_cast<size_t>(roundHalfAway(kFadeIn * rate_));
     auto fadeOut = static_cast<size_t>(roundHalfAway(kFadeOut * rate_));
     for (size_t i = 0; i < fadeIn && i < out.size(); ++i)
-        out[i] *= static_cast<float>(static_cast<double>(i) / fadeIn);
+        out[i] *= static_cast<float>(static_cast<double>(i) / static_cast<double>(fadeIn));
     for (size_t i = 0; i < fadeOut && i < out.size(); ++i)
-        out[out.size() - 1 - i] *= static_cast<float>(static_cast<double>(i) / fadeOut);
+        out[out.size() - 1 - i] *= static_cast<float>(static_cast<double>(i) / static_cast<double>(fadeOut));
 
     double rms = activeRms(out, rate_);
     if (rms <= 0.0) throw std::runtime_error("the sound is silent");

@@ -1,5 +1,7 @@
 // The nineteen pictures that LoadGraphics loads; "Loading.bmp" is loaded before them by
 // Initialize, so that it shows while these load.
+#include <algorithm>
+
 #include "core/Error.h"
 #include "engines/VBGE.h"
 #include "game/state/Game.h"
@@ -40,9 +42,9 @@ constexpr BitmapFile kBitmapFiles[] = {
 bool Game::LoadGraphics() {
     return trapErrors(platform.messages, "Game - LoadGraphics - ", [&] {
         // The graphics engine has shown its own message, naming the file, for one that did not load.
-        for (const BitmapFile& file : kBitmapFiles)
-            if (!graphics().LoadBitmap(file.name, this->*file.member)) return false;
-        return true;
+        return std::ranges::all_of(kBitmapFiles, [&](const BitmapFile& file) {
+            return graphics().LoadBitmap(file.name, this->*file.member);
+        });
     });
 }
 

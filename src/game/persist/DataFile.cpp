@@ -152,7 +152,7 @@ void replaceWith(const fs::path& target, std::string_view content, const struct 
 // A file the player made read-only stays as it is, even though the folder would let us put a
 // new one in its place.
 fs::path prepareTarget(const std::string& name, struct stat& old, bool& exists) {
-    const fs::path target = resolveTarget(name);
+    fs::path target = resolveTarget(name);
     fs::path folder = target.parent_path();
     makeFolder(folder.empty() ? fs::path(".") : folder);
     exists = stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);

@@ -17,7 +17,7 @@ namespace {
 constexpr uint32_t kMaxRuns = 1u << 22;
 constexpr uint32_t kMaxCommands = 1u << 16;
 constexpr std::size_t kMaxVersionBytes = 32;
-constexpr std::size_t kMaxNameBytes = 4 * kHighScoreNameLength;
+constexpr std::size_t kMaxNameBytes = std::size_t{4} * kHighScoreNameLength;
 
 class Writer {
 public:

@@ -91,10 +91,12 @@ public:
     void InitBomb(int16_t b);
     [[nodiscard]] bool showNextLevelScreen();  // the level start's announcement, shown at once
     // Plays a sound the one way the game does: only with sound effects on; false when it failed.
-    [[nodiscard]] bool playSound(const SoundRef& sound);
+    [[nodiscard]] bool playSound(const SoundRef& buffer);
     // Lets pending window messages be handled once.
     void doEvents();
-    // A loaded picture; raises the platform's "object not set" error when it is missing.
+    // A loaded picture; raises the platform's "object not set" error when it is missing. Asked
+    // of the game like everything else the drawing needs, though it reads nothing of the game.
+    // NOLINTNEXTLINE(readability-convert-member-functions-to-static)
     Surface& picture(const SurfaceRef& surface) const;
 
     // ---- Collision rectangles and platform queries ----

@@ -1,5 +1,7 @@
 // The seventeen sound effects. Every file must load, whether sound effects are on or not,
 // so that switching them on in the options makes the very next event audible.
+#include <algorithm>
+
 #include "core/Error.h"
 #include "engines/VBSE.h"
 #include "game/state/Game.h"
@@ -40,9 +42,9 @@ constexpr SoundFile kSoundFiles[] = {
 bool Game::LoadSounds() {
     return trapErrors(platform.messages, "Game - LoadSounds - ", [&] {
         // The sound engine has shown its own message for a file that did not load.
-        for (const SoundFile& file : kSoundFiles)
-            if (!sound().LoadSound(file.name, this->*file.member, file.highQuality)) return false;
-        return true;
+        return std::ranges::all_of(kSoundFiles, [&](const SoundFile& file) {
+            return sound().LoadSound(file.name, this->*file.member, file.highQuality);
+        });
     });
 }
 

@@ -315,7 +315,8 @@ void SdlDialogs::drawFrame(Showing& showing) {
     Dialog& dialog = showing.dialog;
     const float titleHeight = ImGui::GetFrameHeight();
     const SDL_Rect picture = display_.pictureRect();
-    ImGui::SetNextWindowPos(ImVec2(picture.x + picture.w * 0.5f, picture.y + picture.h * 0.5f),
+    ImGui::SetNextWindowPos(ImVec2(static_cast<float>(picture.x) + static_cast<float>(picture.w) * 0.5f,
+                                   static_cast<float>(picture.y) + static_cast<float>(picture.h) * 0.5f),
                             ImGuiCond_Always, ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowSize(ImVec2(pixels(dialog.clientWidthTwips(), scale),
                                     pixels(dialog.clientHeightTwips(), scale) + titleHeight),

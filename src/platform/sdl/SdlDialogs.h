@@ -36,11 +36,11 @@ private:
     void fitTo(float scale);
     void takeInput(Showing& showing);
     void drawFrame(Showing& showing);
-    void drawControls(Showing& showing, float scale, float titleHeight);
-    void carryOut(Showing& showing);
+    static void drawControls(Showing& showing, float scale, float titleHeight);
+    static void carryOut(Showing& showing);
     std::bitset<4> padDirections();
     void feedPadDirections(Showing& showing);
-    void followNavigation(Showing& showing, int index);
+    static void followNavigation(Showing& showing, int index);
 
     SdlWindow& window_;
     SdlDisplay& display_;

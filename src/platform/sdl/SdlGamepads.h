@@ -11,10 +11,10 @@
 // took does not come back as a command when it is let go after the dialog closed.
 #pragma once
 
-#include <cstdint>
+#include <SDL_events.h>
+#include <SDL_gamecontroller.h>
 
-struct _SDL_GameController;
-union SDL_Event;
+#include <cstdint>
 
 namespace vorn {
 
@@ -43,7 +43,7 @@ public:
 
 private:
     struct Pad {
-        _SDL_GameController* controller = nullptr;
+        SDL_GameController* controller = nullptr;
         int instanceId = -1;
         bool startPressed = false, aPressed = false;  // seen going down by the message pump
     };

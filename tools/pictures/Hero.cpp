@@ -5,19 +5,17 @@
 #include <numbers>
 
 #include "Canvas.h"
+#include "HeroColours.h"
 #include "Paint.h"
 
 namespace vorn::pictures {
 
 namespace {
 
-constexpr uint32_t kOutline = 0x2B1420;
+using namespace hero;  // the colours of the hero himself
 constexpr uint32_t kBody = 0xF58A2A;
 constexpr uint32_t kBodyLight = 0xFFC46E;
-constexpr uint32_t kBand = 0xE3263C;
 constexpr uint32_t kBoot = 0x6B3A24;
-constexpr uint32_t kPupil = 0x1C1024;
-constexpr uint32_t kMouth = 0x7A1E24;
 constexpr uint32_t kHair = 0x8A3A1C;
 
 enum class Eyes { Open, Closed, Happy, Wide };

@@ -8,17 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "HeroColours.h"
 #include "Paint.h"
 
 namespace vorn::pictures {
 
 namespace {
 
-constexpr uint32_t kOutline = 0x2B1420;
-constexpr uint32_t kBand = 0xE3263C;
+using namespace hero;  // the colours of the hero himself
 constexpr uint32_t kBandDark = 0xA8162A;
-constexpr uint32_t kPupil = 0x1C1024;
-constexpr uint32_t kMouth = 0x7A1E24;
 constexpr uint32_t kTileTop = 0x2C3A8C;
 constexpr uint32_t kTileBottom = 0x121638;
 

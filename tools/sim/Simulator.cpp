@@ -21,19 +21,6 @@ namespace vorn::sim {
 
 namespace {
 
-long parseNumber(const std::string& flag, const std::string& text) {
-    size_t used = 0;
-    long value = 0;
-    try {
-        value = std::stol(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size())
-        throw std::invalid_argument(flag + " needs a whole number, not '" + text + "'");
-    return value;
-}
-
 // Every float is written with nine significant digits, so that it reads back exactly.
 void putFloat(std::string& out, float value) {
     char buffer[32];
@@ -85,6 +72,21 @@ std::string shownWord(const std::string& word) {
 }
 
 }  // namespace
+
+long parseNumber(const std::string& flag, const std::string& text, long least) {
+    size_t used = 0;
+    long value = 0;
+    try {
+        value = std::stol(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || value < least) {
+        const std::string bound = least == LONG_MIN ? "" : " above " + std::to_string(least - 1);
+        throw std::invalid_argument(flag + " needs a whole number" + bound + ", not '" + text + "'");
+    }
+    return value;
+}
 
 std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds,
                       bool withHighScores) {

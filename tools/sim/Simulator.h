@@ -3,6 +3,7 @@
 // Used for golden tests, level design, bug reports and proving a replay.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -50,6 +51,10 @@ int keyCode(const std::string& name);  // -1 for an unknown name
 
 // The JSON line written for a frame; the high-score table is added once the game has ended.
 std::string frameLine(const Game& g, long frame, const std::vector<std::string>& sounds, bool withHighScores);
+
+// A command-line value that must be a whole number of at least `least`; anything else throws
+// std::invalid_argument naming the flag. vorn-soak reads its numbers the same way.
+long parseNumber(const std::string& flag, const std::string& text, long least = LONG_MIN);
 
 // Runs the whole simulation, writing JSON lines to out and messages to err; the exit status.
 int run(const Options& options, std::ostream& out, std::ostream& err);

@@ -6,24 +6,14 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "Simulator.h"
 #include "Soak.h"
 
 namespace vorn::soak {
 
 namespace {
 
-long parseNumber(const std::string& flag, const std::string& text) {
-    size_t used = 0;
-    long value = 0;
-    try {
-        value = std::stol(text, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size() || value < 1)
-        throw std::invalid_argument(flag + " needs a whole number above 0, not '" + text + "'");
-    return value;
-}
+long parseCount(const std::string& flag, const std::string& text) { return sim::parseNumber(flag, text, 1); }
 
 struct Tally {
     long runs = 0, frames = 0, survived = 0, died = 0, won = 0, clears = 0;
@@ -58,16 +48,16 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.dataDir = value;
         } else if (flag == "--levels") {
             const size_t dash = value.find('-');
-            o.firstLevel = static_cast<int>(parseNumber(flag, value.substr(0, dash)));
+            o.firstLevel = static_cast<int>(parseCount(flag, value.substr(0, dash)));
             o.lastLevel = dash == std::string::npos
                               ? o.firstLevel
-                              : static_cast<int>(parseNumber(flag, value.substr(dash + 1)));
+                              : static_cast<int>(parseCount(flag, value.substr(dash + 1)));
             if (o.lastLevel < o.firstLevel)
                 throw std::invalid_argument("--levels needs A-B with A no more than B");
         } else if (flag == "--seeds") {
-            o.seeds = parseNumber(flag, value);
+            o.seeds = parseCount(flag, value);
         } else {
-            o.frames = parseNumber(flag, value);
+            o.frames = parseCount(flag, value);
         }
     }
     return o;

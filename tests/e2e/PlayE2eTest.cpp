@@ -1,6 +1,6 @@
 // A player at the real program on a virtual X server, keys sent through xdotool: F1 on the
-// title screen, the "Next Level" screen held for three seconds, then running, taking a
-// crystal and jumping on level 1; developer mode with its frame-rate box and F5, F6, F7; and
+// title screen, the "Next Level" screen held for three seconds, then running and taking a
+// crystal on level 1; developer mode with its frame-rate box and F5 and F7; and
 // the pause when the player turns to another window. What the screen shows is compared with
 // what the game draws of the same world on the headless platform.
 #include <gtest/gtest.h>
@@ -89,7 +89,7 @@ protected:
     Image titleSeen;
 };
 
-TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
+TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsAndTakesACrystal) {
     test::HeadlessScreen drawn;
     ASSERT_TRUE(drawn.ok());
     const auto expectedTitle = drawn.draw();
@@ -141,30 +141,10 @@ TEST_F(PlayOnX, ANewPlayerGetsReadyThenRunsTakesACrystalAndJumps) {
     ASSERT_TRUE(ran);
     EXPECT_GE(ran->left - start->left, 120);
 
-    // Up, held a little longer than a frame: the hero leaves the floor and lands again, on the
-    // floor or, still carried to the right, on the low platform above it. It has landed when it
-    // stands still for 150 ms below the top of its jump; a busy machine draws fewer frames.
-    pause(600);
-    const auto standing = findHero(x.capture());
-    ASSERT_TRUE(standing);
-    ASSERT_TRUE(x.keyDown("Up"));
-    pause(120);
-    ASSERT_TRUE(x.keyUp("Up"));
-    int highest = standing->top, last = -1;
-    bool landed = false;
-    for (const auto jumped = SteadyClock::now(); !landed && msSince(jumped) < 5000; pause(150)) {
-        const auto hero = findHero(x.capture());
-        const int top = hero ? hero->top : -1;
-        if (hero) highest = std::min(highest, top);
-        landed = hero && highest <= standing->top - 30 && top >= highest + 10 && top == last;
-        last = top;
-    }
-    EXPECT_LE(highest, standing->top - 30) << "the hero did not jump";
-    EXPECT_TRUE(landed) << "the hero did not land";
     leave(*game);
 }
 
-TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
+TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipALevelAndHeal) {
     test::HeadlessScreen drawn(true);
     ASSERT_TRUE(drawn.ok());
     auto game = start({"Sandbox"});
@@ -173,43 +153,20 @@ TEST_F(PlayOnX, DeveloperModeShowsTheFrameRateAndItsKeysSkipLevelsAndHeal) {
     const Image shown = play(*game, 5000);
     EXPECT_LT(msSince(f1), 2000);
 
-    // The frame-rate box: black with a white frame and its figure in white, which changes as each
-    // three-second window closes (the first one began at start-up, on the title).
+    // The frame-rate box: black with a white frame and its figure in white.
     EXPECT_TRUE(test::framed(shown, kFrameRateBox, test::isWhite));
     EXPECT_EQ(test::countPixels(shown, {110, 582, 148, 595}, test::isBlack), 38 * 13);
-    const Box figure{8, 582, 108, 595};
-    auto figureOf = [&figure](const Image& s) {
-        std::vector<bool> white;
-        for (int y = figure.top; y < figure.bottom; ++y)
-            for (int xx = figure.left; xx < figure.right; ++xx)
-                white.push_back(test::isWhite(s.pixel(xx, y)));
-        return white;
-    };
-    EXPECT_GE(test::countPixels(shown, figure, test::isWhite), 20);
-    EXPECT_TRUE(test::isScreen(test::waitForScreen(
-        x,
-        [&](const Image& s) {
-            return test::framed(s, kFrameRateBox, test::isWhite) &&
-                   test::countPixels(s, figure, test::isWhite) >= 20 && figureOf(s) != figureOf(shown);
-        },
-        7000)))
-        << "the frame rate never changed";
+    EXPECT_GE(test::countPixels(shown, {8, 582, 108, 595}, test::isWhite), 20);
 
-    // F5: the next level's line; F6: the last level's; F7: ten health icons.
-    auto levelLine = [](std::shared_ptr<const Surface> expected) {
-        return [expected](const Image& s) {
-            return test::maskOverlap(s, *expected, kLevelText, test::isYellow) >= 0.97;
-        };
-    };
+    // F5: the next level's line; F7: ten health icons.
     ASSERT_TRUE(drawn.game.StartGame());
     ASSERT_TRUE(drawn.game.StartNextLevel());
     const auto level2 = drawn.draw();
-    drawn.game.GotoLevel(100);
-    const auto level50 = drawn.draw();
     ASSERT_TRUE(x.key("F5"));
-    EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLine(level2), 4000))) << "F5";
-    ASSERT_TRUE(x.key("F6"));
-    EXPECT_TRUE(test::isScreen(test::waitForScreen(x, levelLine(level50), 4000))) << "F6";
+    EXPECT_TRUE(test::isScreen(test::waitForScreen(
+        x, [&](const Image& s) { return test::maskOverlap(s, *level2, kLevelText, test::isYellow) >= 0.97; },
+        4000)))
+        << "F5";
     ASSERT_TRUE(x.key("F7"));
     EXPECT_TRUE(test::isScreen(test::waitForScreen(
         x, [](const Image& s) { return test::healthShown(s, 10); }, 4000)))

@@ -132,57 +132,43 @@ protected:
     }
 };
 
-TEST_F(PausedCommand, EscapeEndsThePauseAtOnceAndTheNextPassIsTheTitlesWhereEscapeQuits) {
-    pauseAndPress(vk::Escape);
-    ASSERT_TRUE(game->DoFrame());
-    EXPECT_EQ(headless.keyboard.snapshots, 2) << "the frame's own and the pause's first, no more";
-    EXPECT_EQ(game->GameState, kTitle);
-    EXPECT_EQ(game->CharVelX, 0.0f) << "the rest of the paused frame did not run";
+// Escape and the keys that start another level end the pause and the paused frame, whose Right
+// then moves nothing; the options and F7 leave the pause in place, so only the keyboard giving
+// up ends it (P stays down throughout).
+TEST_F(PausedCommand, CommandsThatLeaveTheLevelEndThePauseAndTheOthersLeaveItInPlace) {
+    globals.gDevMode = true;
+    struct Case {
+        int key;
+        int16_t state;
+        int level, score, health, snapshots;
+    };
+    const Case cases[] = {{vk::F1, kPlaying, 1, 0, 7, 2},    {vk::F5, kPlaying, 7, 340, 2, 2},
+                          {vk::F6, kPlaying, 12, 340, 2, 2}, {vk::F2, kPlaying, 6, 340, 2, 6},
+                          {vk::F7, kPlaying, 6, 340, 10, 6}, {vk::Escape, kTitle, 6, 340, 2, 2}};
+    for (const Case& c : cases) {
+        pauseAndPress(c.key);
+        headless.messages.shown.clear();
+        ASSERT_TRUE(game->DoFrame());
+        EXPECT_EQ(headless.keyboard.snapshots, c.snapshots) << c.key;
+        EXPECT_EQ(game->GameState, c.state) << c.key;
+        EXPECT_EQ((std::vector<int>{game->Level, game->Score, game->Health}),
+                  (std::vector<int>{c.level, c.score, c.health}))
+            << c.key;
+        // The paused frame held Right; a new level's character has not moved.
+        EXPECT_TRUE(c.snapshots == 6 || game->CharVelX == 0.0f) << c.key;
+        EXPECT_EQ(headless.messages.shown,
+                  c.snapshots == 6 ? Messages{"VBIE - GetKeyboardState - The keyboard could not be read."}
+                                   : Messages{})
+            << c.key;
+    }
+    EXPECT_EQ(headless.dialogs.runs, 1) << "F2 opened the options";
 
-    // The next pass of the loop draws the title; the second Escape ends the program after it.
+    // After Escape the next pass of the loop draws the title; a second Escape ends the program.
     const int presents = headless.display.presents, pumps = headless.window.pumps;
     headless.window.queueKeyDown(vk::Escape);
     ASSERT_TRUE(MainLoop(headless.platform(), globals).run());
     EXPECT_EQ(headless.window.pumps - pumps, 1);
     EXPECT_GT(headless.display.presents, presents) << "the title was shown";
-    EXPECT_EQ(headless.messages.shown, Messages{});
-}
-
-TEST_F(PausedCommand, KeysThatStartAnotherLevelEndThePauseAndThePausedFrame) {
-    globals.gDevMode = true;
-    struct Case {
-        int key;
-        int level, score;
-    };
-    for (const Case& c : {Case{vk::F1, 1, 0}, Case{vk::F5, 7, 340}, Case{vk::F6, 12, 340}}) {
-        pauseAndPress(c.key);
-        ASSERT_TRUE(game->DoFrame());
-        EXPECT_EQ(headless.keyboard.snapshots, 2) << c.key;
-        EXPECT_EQ(game->GameState, kPlaying) << c.key;
-        EXPECT_EQ((std::vector<int>{game->Level, game->Score}), (std::vector<int>{c.level, c.score}))
-            << c.key;
-        // The paused frame held Right; the new level's character has not moved.
-        EXPECT_EQ(game->CharX, 5.0f) << c.key;
-        EXPECT_EQ(game->CharVelX, 0.0f) << c.key;
-    }
-    EXPECT_EQ(headless.messages.shown, Messages{});
-}
-
-TEST_F(PausedCommand, OptionsAndHealthLeaveThePauseInPlace) {
-    globals.gDevMode = true;
-    for (int key : {vk::F2, vk::F7}) {
-        pauseAndPress(key);
-        // P stays down throughout, so only the keyboard giving up ends this pause.
-        headless.messages.shown.clear();
-        ASSERT_TRUE(game->DoFrame());
-        EXPECT_EQ(headless.keyboard.snapshots, 6) << key;
-        EXPECT_EQ(headless.messages.shown,
-                  Messages{"VBIE - GetKeyboardState - The keyboard could not be read."})
-            << key;
-        EXPECT_EQ(game->Level, 6) << key;
-    }
-    EXPECT_EQ(headless.dialogs.runs, 1) << "F2 opened the options";
-    EXPECT_EQ(game->Health, 10) << "F7 healed";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The character on its platforms: grip and top speed per surface, and the net that catches a
-// fall through the floor. Jumps, drops, landings, bounces, walls and poses are in the golden
-// runs on the proving ground and in the whole game's replay.
+// The net that catches a fall through the floor. Grip and top speed on each surface, extra
+// speed, jumps, drops, landings, bounces, walls and poses are in the golden runs on the proving
+// ground and in the whole game's replay.
 #include <gtest/gtest.h>
 
 #include "support/PlayFixture.h"
@@ -18,51 +18,10 @@ protected:
         grid[0] = "               $";
         ASSERT_TRUE(play.startBare(grid));
     }
-    void startOnFloor(char letter) {
-        start({{29, std::string(16, letter)}});
-        play.standOn(play.platformAt(29, 7), 360.0f);
-    }
 
     PlayFixture play;
     Game& game = play.game;
 };
-
-TEST_F(CharacterMotion, GripAndTopSpeedDependOnTheSurfaceUnderfootAndOnExtraSpeed) {
-    // Speed after the first frame of Right, at the top, one frame after letting go; the top with
-    // extra speed.
-    const struct {
-        char letter;
-        float accel, top, afterRelease, fastTop;
-    } grips[] = {{'G', 2.75f, 5.5f, 2.75f, 8.25f},
-                 {'B', 2.75f, 5.5f, 2.75f, 8.25f},
-                 {'S', 1.0f, 2.0f, 1.0f, 3.0f},
-                 {'I', 0.22f, 5.5f, 5.28f, 8.25f}};
-    for (const auto& g : grips) {
-        SCOPED_TRACE(g.letter);
-        startOnFloor(g.letter);
-        ASSERT_TRUE(play.frames(1, {key::Right}));
-        EXPECT_FLOAT_EQ(game.CharVelX, g.accel);
-        ASSERT_TRUE(play.frames(40, {key::Right}));
-        EXPECT_FLOAT_EQ(game.CharVelX, g.top);
-        ASSERT_TRUE(play.frames(1));
-        EXPECT_FLOAT_EQ(game.CharVelX, g.afterRelease);
-        play.standOn(play.platformAt(29, 7), 360.0f);
-        game.SpeedTime = 900;
-        ASSERT_TRUE(play.frames(40, {key::Left}));
-        EXPECT_FLOAT_EQ(game.CharVelX, -g.fastTop);
-    }
-    // Both keys: the push to the left is clamped first, then the push to the right. In the air
-    // the speed fades by 4 % a frame.
-    game.SpeedTime = 0;
-    game.CharVelX = -5.5f;
-    ASSERT_TRUE(play.frames(1, {key::Left, key::Right}));
-    EXPECT_FLOAT_EQ(game.CharVelX, -5.28f);
-    game.CharInAir = 1;
-    game.CharY = 100.0f;
-    game.CharVelX = 5.5f;
-    ASSERT_TRUE(play.frames(1));
-    EXPECT_FLOAT_EQ(game.CharVelX, 5.28f);
-}
 
 TEST_F(CharacterMotion, AFallThroughTheFloorCostsAHealthPointAndRestarts) {
     start({});

@@ -114,10 +114,12 @@ TEST_F(LevelEnd, ReachingDoviEndsTheGameWithTheCongratulationsAndTheScoreIsOffer
     EXPECT_EQ(play.host.clock.slept, slept + 3000);
 }
 
-TEST_F(LevelEnd, LosingTheLastHealthPointEndsTheGameEvenOnADoviLevel) {
-    for (const std::string row : {"", "C"}) {
-        SCOPED_TRACE(row);
-        start(row, "$");
+// Also on a level with Dovi, and also when F5 starts the next level or F6 the last one while
+// the count-down after the last health point runs.
+TEST_F(LevelEnd, LosingTheLastHealthPointEndsTheGameEvenOnADoviLevelOrALevelSkippedTo) {
+    for (const std::string skip : {"", "Dovi", "F5", "F6"}) {
+        SCOPED_TRACE(skip);
+        start(skip == "Dovi" ? "C" : "", "$");
         game.Health = 1;
         game.CharX = 600.0f;
         bombOnCharacter();
@@ -127,32 +129,17 @@ TEST_F(LevelEnd, LosingTheLastHealthPointEndsTheGameEvenOnADoviLevel) {
         EXPECT_FALSE(std::ranges::any_of(game.ParticleSystems, [&](const ParticleSystem& s) {
             return s.Picture == game.SurfCharacter.get();
         })) << "no teleport";
-        lastFrames();
-        EXPECT_EQ(screenCentre(), toRgb565(kGameOver));
-    }
-}
-
-TEST_F(LevelEnd, ALevelSkippedToDuringTheDeathCountDownStillEndsTheGameAtTheNextHit) {
-    // F5 starts the next level, F6 the last one, both while the count-down after the last
-    // health point runs.
-    for (bool toLast : {false, true}) {
-        SCOPED_TRACE(toLast ? "F6" : "F5");
-        start("", "$");
-        game.Health = 1;
-        game.CharX = 600.0f;
-        bombOnCharacter();
-        ASSERT_TRUE(play.frames(1));
-        ASSERT_EQ(game.EndDelay, 99);
-        if (toLast)
-            game.GotoLevel(100);
-        else
-            ASSERT_TRUE(game.StartNextLevel());
-        EXPECT_EQ(game.Health, 1) << "a level is never started without health";
-
-        bombOnCharacter();
-        ASSERT_TRUE(play.frames(1));
-        EXPECT_EQ(game.Health, 0);
-        EXPECT_EQ(game.EndDelay, 99);
+        if (skip.starts_with("F")) {
+            if (skip == "F6")
+                game.GotoLevel(100);
+            else
+                ASSERT_TRUE(game.StartNextLevel());
+            EXPECT_EQ(game.Health, 1) << "a level is never started without health";
+            bombOnCharacter();
+            ASSERT_TRUE(play.frames(1));
+            EXPECT_EQ(game.Health, 0);
+            EXPECT_EQ(game.EndDelay, 99);
+        }
         lastFrames();
         EXPECT_EQ(screenCentre(), toRgb565(kGameOver));
     }

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "game/replay/ReplayFormat.h"
 #include "support/DataDir.h"
 #include "support/Paths.h"
 
@@ -121,7 +120,8 @@ TEST(SimulatorGolden, EveryPlatformItemAndBombOnTheProvingGround) {
 
 // A whole game of the shipped levels, every crystal of all fifty and Dovi last, played by
 // vorn-levelcheck --replay on the checker's ways through the real frame step, bombs and all.
-// Its replay must still end exactly as it claims. It is made again on purpose, after a change
+// Its replay must still end exactly as it claims (how a replay that does not is found out is
+// the replay tests' part). It is made again on purpose, after a change
 // to the shipped levels or the rules, with
 //   build/release/bin/vorn-levelcheck --replay tests/golden/whole-game.vrep
 TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
@@ -131,21 +131,4 @@ TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rfind("verified: level 50, ", 0), 0u) << lines[0];
     EXPECT_EQ(status, 0);
-
-    // A replay that claims another score is found out (status 1); a damaged one is refused (2).
-    vorn::test::DataDir scratch(true);
-    vorn::Replay claims = vorn::decodeReplay(readFile(replay));
-    claims.score = static_cast<int16_t>(claims.score + 20);
-    scratch.write("claims.vrep", vorn::encodeReplay(claims));
-    scratch.write("damaged.vrep", readFile(replay).substr(0, 300));
-    const auto found = runSim("--replay " + scratch.file("claims.vrep").string() + " --verify", &status);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_NE(found[0].find("score " + std::to_string(claims.score - 20) + ", the replay claims " +
-                            std::to_string(claims.score)),
-              std::string::npos)
-        << found[0];
-    EXPECT_EQ(status, 1);
-    EXPECT_TRUE(runSim("--replay " + scratch.file("damaged.vrep").string() + " --verify 2>/dev/null", &status)
-                    .empty());
-    EXPECT_EQ(status, 2);
 }

@@ -9,7 +9,6 @@
 //   play.frames(10, {key::Right});
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -84,9 +83,6 @@ public:
     // Sounds played so far (file names without ".wav"), and message boxes shown.
     std::vector<std::string>& played() { return host.sound.played; }
     std::vector<std::string>& messages() { return host.messages.shown; }
-    int timesPlayed(const std::string& sound) const {
-        return static_cast<int>(std::ranges::count(host.sound.played, sound));
-    }
 };
 
 }  // namespace vorn::test

@@ -134,10 +134,6 @@ bool Xvfb::type(const std::string& text) const {
     return run({"xdotool", "type", "--delay", "30", "--", text}) == 0;
 }
 
-bool Xvfb::click(int x, int y) const {
-    return run({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"}) == 0;
-}
-
 bool Xvfb::waitForWindow(const std::string& title, int timeoutMs) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {

@@ -1,6 +1,7 @@
 // The end of a level: the 100-frame count-down during which the world goes on without the
-// character, Dovi, death, and the end of the game. (A level cleared by its last crystal and the
-// next one starting are in the golden runs.)
+// character, Dovi, death by a bomb or by the net below the floor, and the end of the game. (A
+// level cleared by its last crystal, the next one starting, and the character's movement are in
+// the golden runs.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -145,21 +146,27 @@ TEST_F(LevelEnd, LosingTheLastHealthPointEndsTheGameEvenOnADoviLevelOrALevelSkip
     }
 }
 
-TEST_F(LevelEnd, ASetOfThreeLevelsIsPlayedThroughAndStartsAgainAtLevelOne) {
-    // Each level's crystal lies just right of the start; each level has a background of its own.
-    play.useLevels(3, PlayFixture::gridOf({{28, " $"}, {29, std::string(16, 'G')}}));
-    ASSERT_TRUE(play.startLevel(1));
-    std::vector<int> levels{game.Level}, sceneries{game.Scenery};
-    for (int next = 0; next < 3; ++next) {
-        const int16_t level = game.Level;
-        ASSERT_GT(play.framesUntil([&] { return game.Level != level; }, 400, {key::Right}), 0);
-        levels.push_back(game.Level);
-        sceneries.push_back(game.Scenery);
-    }
-    EXPECT_EQ(levels, (std::vector<int>{1, 2, 3, 1}));
-    EXPECT_EQ(sceneries, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(game.GameState, kPlaying);
-    EXPECT_TRUE(play.messages().empty());
+// The net that catches a fall through the floor costs a health point and puts the character back
+// at the start; the last one ends the game as a bomb would.
+TEST_F(LevelEnd, AFallThroughTheFloorCostsAHealthPointAndRestarts) {
+    ASSERT_TRUE(play.startBare(PlayFixture::gridOf({{0, "$"}})));
+    game.Health = 3;
+    game.CharX = 300.0f;
+    ASSERT_GT(play.framesUntil([&] { return game.Health != 3; }, 60), 0);
+    EXPECT_EQ(game.Health, 2);
+    EXPECT_EQ((std::vector<float>{game.CharX, game.CharY, game.CharVelY}), (std::vector<float>{5, 534, 0}));
+    EXPECT_EQ(game.CharInAir + game.EndDelay, 0);
+
+    // A fall too fast for the landing rule passes a platform and the floor alike.
+    ASSERT_TRUE(
+        play.startBare(PlayFixture::gridOf({{0, "$"}, {25, "       M"}, {29, std::string(16, 'G')}})));
+    game.Health = 1;
+    game.CharInAir = 1;
+    game.CharX = 355.0f;
+    game.CharY = 465.0f;
+    game.CharVelY = 40.0f;
+    ASSERT_EQ(play.framesUntil([&] { return game.Health == 0; }, 5), 4);
+    EXPECT_EQ(game.EndDelay, 99);
 }
 
 }  // namespace

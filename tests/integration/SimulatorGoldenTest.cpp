@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/DataDir.h"
@@ -34,12 +35,10 @@ std::vector<std::string> runSim(const std::string& arguments, int* status = null
     if (!pipe) return lines;
     std::string line;
     for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
+        if (c != '\n')
             line += static_cast<char>(c);
-        }
+        else
+            lines.push_back(std::exchange(line, {}));
     }
     int rc = pclose(pipe);
     if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
@@ -55,25 +54,13 @@ std::string sampled(const std::vector<std::string>& lines) {
     return out;
 }
 
-// A data folder with the shipped pictures and sounds and the golden levels.
-class GoldenData {
-public:
-    GoldenData() {
-        const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
-        fs::copy_file(golden / "Levels.txt", dir_.file("Levels.txt"), fs::copy_options::overwrite_existing);
-        fs::copy_file(golden / "LevelNames.txt", dir_.file("LevelNames.txt"),
-                      fs::copy_options::overwrite_existing);
-    }
-    std::string path() const { return dir_.path().string(); }
-
-private:
-    vorn::test::DataDir dir_;
-};
-
 void checkGolden(const std::string& name, const std::string& arguments) {
-    GoldenData data;
+    // The shipped pictures and sounds with the golden levels.
+    vorn::test::DataDir data;
     const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
-    std::string args = "--data " + data.path() + " " + arguments;
+    for (const char* file : {"Levels.txt", "LevelNames.txt"})
+        fs::copy_file(golden / file, data.file(file), fs::copy_options::overwrite_existing);
+    std::string args = "--data " + data.path().string() + " " + arguments;
     if (fs::exists(golden / (name + ".keys"))) args += " --input " + (golden / (name + ".keys")).string();
     int status = -1;
     const std::string actual = sampled(runSim(args, &status));

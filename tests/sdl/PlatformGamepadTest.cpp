@@ -71,8 +71,7 @@ TEST_F(Gamepads, APadHoldsTheKeysItsButtonsAndItsLeftStickStandForAndTwoPadsAddU
         {SDL_CONTROLLER_BUTTON_B, {key::LCtrl}},
         {SDL_CONTROLLER_BUTTON_START, {key::P}},
         {SDL_CONTROLLER_BUTTON_BACK, {}},
-        {SDL_CONTROLLER_BUTTON_Y, {}},
-    };
+        {SDL_CONTROLLER_BUTTON_Y, {}}};
     for (const auto& [button, keys] : buttons) {
         pad.set(button, true);
         EXPECT_EQ(held(), keys) << SDL_GameControllerGetStringForButton(button);

@@ -1,5 +1,6 @@
 // Where the data is found and where the two files go: a copied folder, an installed game, a
-// level set of its own, the player's save folder, and the test of a writable folder.
+// level set of its own, the player's save folder, the test of a writable folder, and the
+// program's own folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,7 +10,9 @@
 #include <set>
 
 #include "app/GamePaths.h"
+#include "platform/ProcessInfo.h"
 #include "support/DataDir.h"
+#include "support/Paths.h"
 
 namespace fs = std::filesystem;
 
@@ -123,6 +126,16 @@ TEST(WritableFolder, IsFoundOutByMakingAFileThere) {
     waitpid(pid, &status, 0);
     chmod(dir.path().c_str(), 0755);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+TEST(PlatformProcess, TheProgramFolderIsTheExecutablesAndBecomesCurrent) {
+    // The tests run from the build's program folder, beside the game.
+    EXPECT_TRUE(fs::equivalent(programFolder(), test::binDir())) << programFolder();
+    const fs::path before = fs::current_path();
+    fs::current_path(fs::temp_directory_path());
+    enterProgramFolder();
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), test::binDir()));
+    fs::current_path(before);
 }
 
 }  // namespace

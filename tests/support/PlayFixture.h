@@ -65,8 +65,6 @@ public:
     bool startLevel(int level);
     // Level 1 from the grid with no bombs, and nothing played or shown yet; false as above.
     bool startBare(const Grid& rows);
-    // No bombs on this level, for tests of everything else.
-    void clearBombs() { game.BombCount = 0; }
 
     // Runs n frames with exactly these keys down, then lets them go; false at the first frame
     // whose DoFrame failed.

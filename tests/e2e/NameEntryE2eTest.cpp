@@ -3,22 +3,16 @@
 // the score, 1040, beats the last row of the default table, so the "High Score!" dialog asks
 // for a name, which is typed through xdotool. The name then shows on the title screen, F3 plays
 // the game back from its replay, and once the program has ended the name stands in
-// "HighScores.dat" and the replay in "replays", also under its date and score, where vorn-sim
-// proves it.
+// "HighScores.dat". (Where replays are kept and how they are proved is the replay tests' part.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
 #include <optional>
-#include <thread>
 
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
 #include "support/GameProcess.h"
 #include "support/HeadlessScreen.h"
-#include "support/Paths.h"
 #include "support/ScreenCheck.h"
 #include "support/Xvfb.h"
 
@@ -62,13 +56,6 @@ std::optional<Box> dialogCaption(const Image& s) {
             }
     if (n < 1500) return std::nullopt;
     return found;
-}
-
-std::string row(const std::string& name, int16_t score) {
-    std::string bytes = name + std::string(20 - name.size(), ' ');
-    bytes += static_cast<char>(score & 0xFF);
-    bytes += static_cast<char>((score >> 8) & 0xFF);
-    return bytes;
 }
 
 class NameEntryOnX : public ::testing::Test {
@@ -149,26 +136,11 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     EXPECT_TRUE(test::isScreen(back)) << "the replay did not end on the title, as it was";
 
     ASSERT_TRUE(x.key("Escape"));
-    ASSERT_EQ(game.wait(5000), 0) << game.errors();
-    std::vector<std::string> kept;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.file("replays")))
-        kept.push_back(entry.path().filename().string());
-    std::sort(kept.begin(), kept.end());
-    ASSERT_EQ(kept.size(), 2u);
-    EXPECT_EQ(kept[0].substr(kept[0].size() - 16), "_score-1040.vrep") << kept[0];
-    EXPECT_EQ(folder.read("replays/" + kept[0]), folder.read("replays/last.vrep"));
-    // vorn-sim plays it again headless and finds the same end.
-    const std::string verify = test::binDir() + "/vorn-sim --data " + folder.path().string() + " --replay " +
-                               folder.file("replays/last.vrep").string() + " --verify";
-    FILE* sim = popen(verify.c_str(), "r");
-    char verdict[200] = "";
-    ASSERT_TRUE(sim && std::fgets(verdict, sizeof verdict, sim));
-    EXPECT_EQ(pclose(sim), 0) << verdict;
-    EXPECT_EQ(std::string(verdict).rfind("verified: level 2, score 1040, ", 0), 0u) << verdict;
-    std::string expected;
-    for (int k = 0; k < 9; ++k) expected += row("Dovi", static_cast<int16_t>(10000 - 1000 * k));
-    expected += row("Ada Byron", 1040);
-    EXPECT_EQ(folder.read("HighScores.dat"), expected);
+    ASSERT_EQ(game.wait(15000), 0) << game.errors();
+    // The last of the ten rows: the name padded to twenty characters, 1040 little-endian.
+    const std::string table = folder.read("HighScores.dat");
+    ASSERT_EQ(table.size(), 220u);
+    EXPECT_EQ(table.substr(198), "Ada Byron" + std::string(11, ' ') + "\x10\x04");
 }
 
 }  // namespace

@@ -12,18 +12,12 @@ namespace vorn::fuzz {
 
 namespace {
 
-// The lines as std::getline gives them, a final CR dropped.
+// The lines as the parser reads them, a final CR dropped.
 std::vector<std::string> linesOf(std::string_view input) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        std::size_t end = input.find('\n', start);
-        if (end == std::string_view::npos) end = input.size();
-        std::string line(input.substr(start, end - start));
+    std::istringstream in{std::string(input)};
+    for (std::string line; std::getline(in, line); lines.push_back(line))
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
     return lines;
 }
 

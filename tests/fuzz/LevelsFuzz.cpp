@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <regex>
 #include <string>
 
 #include "FuzzTarget.h"
@@ -21,18 +22,6 @@ constexpr std::string_view kPrefix = "Game - LoadLevels - ";
 constexpr uint8_t kUnwritten = 0xEE;
 
 bool isKnownCode(uint8_t code) { return code <= 4 || (code >= 10 && code <= 16) || code == kEmptyCell; }
-
-// "Level N has more than 100 <what>." for a level N of the file.
-bool isLevelLimitMessage(std::string_view text, std::string_view what) {
-    constexpr std::string_view kStart = "Level ";
-    const std::string end = " has more than 100 " + std::string(what) + ".";
-    if (!text.starts_with(kStart) || !text.ends_with(end)) return false;
-    const std::string_view number = text.substr(kStart.size(), text.size() - kStart.size() - end.size());
-    if (number.empty() || number.size() > 2 || number[0] == '0') return false;
-    if (!std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; })) return false;
-    const int n = std::stoi(std::string(number));
-    return n >= 1 && n <= kMaxLevels;
-}
 
 bool isLoaderMessage(std::string_view description) {
     static const std::string_view fixed[] = {
@@ -56,7 +45,11 @@ bool isLoaderMessage(std::string_view description) {
         const auto byte = shown.size() == 1 ? static_cast<unsigned char>(shown[0]) : 0;
         return byte >= 0x20 && byte != 0x7F && levelCode(shown[0]) == kInvalidCellCode;
     }
-    return isLevelLimitMessage(description, "platforms") || isLevelLimitMessage(description, "items");
+    // "Level N has more than 100 platforms." (or items) for a level N of the file.
+    static const std::regex limit("Level ([1-9][0-9]?) has more than 100 (platforms|items)\\.");
+    std::smatch m;
+    const std::string text(description);
+    return std::regex_match(text, m, limit) && std::stoi(m[1]) <= kMaxLevels;
 }
 
 // What a load must not touch when it fails.

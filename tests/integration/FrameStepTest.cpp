@@ -31,15 +31,6 @@ protected:
     Game& game = play.game;
 };
 
-TEST_F(FrameStep, OnTheTitleScreenAFrameDoesNothing) {
-    game.GameState = kTitle;
-    play.host.window.focused = false;  // not even pause
-    play.host.keyboard.press(key::Right);
-    EXPECT_TRUE(game.DoFrame());
-    EXPECT_EQ(game.KeyState[key::Right], 0) << "the keyboard is not even read";
-    EXPECT_EQ(game.CharX, 360.0f);
-}
-
 TEST_F(FrameStep, PIsPressedAndReleasedToPauseThenPressedAndReleasedToGoOn) {
     // Snapshot 0 is the frame's own; the pause's passes follow.
     scriptP({true, true, true, false, false, true, true, false});

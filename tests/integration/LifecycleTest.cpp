@@ -1,5 +1,6 @@
-// The Game between the title screen and play, and the main loop that drives it, on the
-// headless platform.
+// The Game from its start-up (every step done, and a stop at the first file or device that
+// fails, with exactly one message) to the title screen and play, and the main loop that drives
+// it, on the headless platform.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,6 +8,8 @@
 #include "app/Globals.h"
 #include "app/MainLoop.h"
 #include "app/frmMain.h"
+#include "core/Random.h"
+#include "devinfo/DevInfo.h"
 #include "game/state/Game.h"
 #include "platform/headless/Headless.h"
 #include "support/DataDir.h"
@@ -132,57 +135,131 @@ protected:
     }
 };
 
-TEST_F(PausedCommand, EscapeEndsThePauseAtOnceAndTheNextPassIsTheTitlesWhereEscapeQuits) {
-    pauseAndPress(vk::Escape);
-    ASSERT_TRUE(game->DoFrame());
-    EXPECT_EQ(headless.keyboard.snapshots, 2) << "the frame's own and the pause's first, no more";
-    EXPECT_EQ(game->GameState, kTitle);
-    EXPECT_EQ(game->CharVelX, 0.0f) << "the rest of the paused frame did not run";
+// Escape and the keys that start another level end the pause and the paused frame, whose Right
+// then moves nothing; the options and F7 leave the pause in place, so only the keyboard giving
+// up ends it (P stays down throughout).
+TEST_F(PausedCommand, CommandsThatLeaveTheLevelEndThePauseAndTheOthersLeaveItInPlace) {
+    globals.gDevMode = true;
+    struct Case {
+        int key;
+        int16_t state;
+        int level, score, health, snapshots;
+    };
+    const Case cases[] = {{vk::F1, kPlaying, 1, 0, 7, 2},    {vk::F5, kPlaying, 7, 340, 2, 2},
+                          {vk::F6, kPlaying, 12, 340, 2, 2}, {vk::F2, kPlaying, 6, 340, 2, 6},
+                          {vk::F7, kPlaying, 6, 340, 10, 6}, {vk::Escape, kTitle, 6, 340, 2, 2}};
+    for (const Case& c : cases) {
+        pauseAndPress(c.key);
+        headless.messages.shown.clear();
+        ASSERT_TRUE(game->DoFrame());
+        EXPECT_EQ(headless.keyboard.snapshots, c.snapshots) << c.key;
+        EXPECT_EQ(game->GameState, c.state) << c.key;
+        EXPECT_EQ((std::vector<int>{game->Level, game->Score, game->Health}),
+                  (std::vector<int>{c.level, c.score, c.health}))
+            << c.key;
+        // The paused frame held Right; a new level's character has not moved.
+        EXPECT_TRUE(c.snapshots == 6 || game->CharVelX == 0.0f) << c.key;
+        EXPECT_EQ(headless.messages.shown,
+                  c.snapshots == 6 ? Messages{"VBIE - GetKeyboardState - The keyboard could not be read."}
+                                   : Messages{})
+            << c.key;
+    }
+    EXPECT_EQ(headless.dialogs.runs, 1) << "F2 opened the options";
 
-    // The next pass of the loop draws the title; the second Escape ends the program after it.
+    // After Escape the next pass of the loop draws the title; a second Escape ends the program.
     const int presents = headless.display.presents, pumps = headless.window.pumps;
     headless.window.queueKeyDown(vk::Escape);
     ASSERT_TRUE(MainLoop(headless.platform(), globals).run());
     EXPECT_EQ(headless.window.pumps - pumps, 1);
     EXPECT_GT(headless.display.presents, presents) << "the title was shown";
-    EXPECT_EQ(headless.messages.shown, Messages{});
 }
 
-TEST_F(PausedCommand, KeysThatStartAnotherLevelEndThePauseAndThePausedFrame) {
-    globals.gDevMode = true;
-    struct Case {
-        int key;
-        int level, score;
-    };
-    for (const Case& c : {Case{vk::F1, 1, 0}, Case{vk::F5, 7, 340}, Case{vk::F6, 12, 340}}) {
-        pauseAndPress(c.key);
-        ASSERT_TRUE(game->DoFrame());
-        EXPECT_EQ(headless.keyboard.snapshots, 2) << c.key;
-        EXPECT_EQ(game->GameState, kPlaying) << c.key;
-        EXPECT_EQ((std::vector<int>{game->Level, game->Score}), (std::vector<int>{c.level, c.score}))
-            << c.key;
-        // The paused frame held Right; the new level's character has not moved.
-        EXPECT_EQ(game->CharX, 5.0f) << c.key;
-        EXPECT_EQ(game->CharVelX, 0.0f) << c.key;
+// A folder of stand-in files, a headless platform and a Game on it.
+struct Startup {
+    Startup() {
+        headless.messages.echoToStderr = false;
+        test::writeGameFiles(dir);
     }
-    EXPECT_EQ(headless.messages.shown, Messages{});
+    bool initialize(bool devMode = false) { return game->Initialize(devMode); }
+
+    test::DataDir dir{true};
+    HeadlessPlatform headless;
+    std::unique_ptr<Game> game = std::make_unique<Game>(headless.platform());
+};
+
+TEST(StartupTest, InitializeLoadsEverythingAndReachesTheTitleState) {
+    Startup s;
+    s.headless.clock.seed = 4242;
+    ASSERT_TRUE(s.initialize());
+    s.game->abandonWithoutSaving();
+    EXPECT_EQ(s.headless.messages.shown, Messages{});
+    EXPECT_TRUE(s.game->Initialized);
+    EXPECT_EQ(s.game->GameState, kTitle);
+    EXPECT_EQ(s.headless.cursor.count, -1) << "the pointer is hidden once";
+    EXPECT_EQ(s.headless.window.pumps, 1) << "messages are handled once, before the loading picture";
+    EXPECT_GE(s.headless.display.presents, 1) << "the loading picture is shown at once";
+    EXPECT_FALSE(s.game->FrameRateInfo);
+    Random expected(4242);
+    EXPECT_EQ(s.game->Rng.next32(), expected.next32()) << "seeded from the clock";
+    EXPECT_TRUE(s.game->SurfLoading && s.game->SurfBombExit && s.game->SndInvulnerability);
+    EXPECT_EQ(s.headless.sound.loads.size(), test::kSoundNames.size());
+    EXPECT_EQ(s.game->LevelCount, 5);
+    EXPECT_EQ(s.game->HighScores[0].Score, 10000);
+
+    Startup dev;
+    ASSERT_TRUE(dev.initialize(true));
+    dev.game->abandonWithoutSaving();
+    EXPECT_TRUE(dev.game->DevMode);
+    EXPECT_TRUE(dev.game->FrameRateInfo);
 }
 
-TEST_F(PausedCommand, OptionsAndHealthLeaveThePauseInPlace) {
-    globals.gDevMode = true;
-    for (int key : {vk::F2, vk::F7}) {
-        pauseAndPress(key);
-        // P stays down throughout, so only the keyboard giving up ends this pause.
-        headless.messages.shown.clear();
-        ASSERT_TRUE(game->DoFrame());
-        EXPECT_EQ(headless.keyboard.snapshots, 6) << key;
-        EXPECT_EQ(headless.messages.shown,
-                  Messages{"VBIE - GetKeyboardState - The keyboard could not be read."})
-            << key;
-        EXPECT_EQ(game->Level, 6) << key;
+// With the first missing file and every file after it gone, a start-up that went on past the
+// first would show more than one message.
+TEST(StartupTest, StopsAtTheFirstMissingPictureOrSoundWithOneMessage) {
+    for (size_t first = 0; first < test::kBitmapNames.size(); ++first) {
+        Startup s;
+        for (size_t i = first; i < test::kBitmapNames.size(); ++i) s.dir.remove(test::kBitmapNames[i]);
+        const std::string& name = test::kBitmapNames[first];
+        EXPECT_FALSE(s.initialize()) << name;
+        EXPECT_EQ(s.headless.messages.shown, Messages{"VBGE - LoadBitmap - File not found - " + name});
+        EXPECT_FALSE(s.game->Initialized);
+        EXPECT_EQ(s.game->GameState, kNotInitialized);
+        EXPECT_EQ(s.game->LevelCount, 0) << "the levels load after the pictures";
     }
-    EXPECT_EQ(headless.dialogs.runs, 1) << "F2 opened the options";
-    EXPECT_EQ(game->Health, 10) << "F7 healed";
+    for (size_t first = 0; first < test::kSoundNames.size(); ++first) {
+        Startup s;
+        for (size_t i = first; i < test::kSoundNames.size(); ++i) s.dir.remove(test::kSoundNames[i]);
+        const std::string& name = test::kSoundNames[first];
+        EXPECT_FALSE(s.initialize()) << name;
+        EXPECT_EQ(s.headless.messages.shown, Messages{"VBSE - LoadSound - File not found"}) << name;
+        ASSERT_FALSE(s.headless.sound.loads.empty());
+        EXPECT_EQ(s.headless.sound.loads.back().first, name);
+        EXPECT_TRUE(s.game->SurfLoading) << "the loading picture comes first";
+        EXPECT_FALSE(s.game->SurfBackground) << "the other pictures come after the sounds";
+        EXPECT_FALSE(s.game->Initialized);
+    }
+}
+
+TEST(StartupTest, AFailingDeviceOrLevelFileEndsStartUpWithOnlyItsOwnMessage) {
+    Startup keyboard, display, levels;
+    keyboard.headless.keyboard.failOpen = true;
+    EXPECT_FALSE(keyboard.initialize());
+    EXPECT_EQ(keyboard.headless.messages.shown,
+              Messages{"VBIE - Initialize - The keyboard could not be opened."});
+    EXPECT_FALSE(keyboard.headless.display.primary()) << "the display is not taken";
+
+    display.headless.display.failOpen = true;
+    EXPECT_FALSE(display.initialize());
+    EXPECT_EQ(display.headless.messages.shown,
+              Messages{"VBGE - Initialize - The display mode is not supported."});
+    EXPECT_FALSE(display.game->SurfLoading);
+
+    levels.dir.write("Levels.txt", test::separatorLine() + "\r\n\r\n");
+    EXPECT_FALSE(levels.initialize());
+    EXPECT_EQ(levels.headless.messages.shown,
+              Messages{"Game - LoadLevels - Level file line length invalid."});
+    EXPECT_TRUE(levels.game->SurfBombExit) << "the pictures were loaded before";
+    EXPECT_FALSE(levels.game->Initialized);
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "game/replay/ReplayFormat.h"
 #include "support/DataDir.h"
 #include "support/Paths.h"
 
@@ -35,12 +35,10 @@ std::vector<std::string> runSim(const std::string& arguments, int* status = null
     if (!pipe) return lines;
     std::string line;
     for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
+        if (c != '\n')
             line += static_cast<char>(c);
-        }
+        else
+            lines.push_back(std::exchange(line, {}));
     }
     int rc = pclose(pipe);
     if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
@@ -56,25 +54,13 @@ std::string sampled(const std::vector<std::string>& lines) {
     return out;
 }
 
-// A data folder with the shipped pictures and sounds and the golden levels.
-class GoldenData {
-public:
-    GoldenData() {
-        const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
-        fs::copy_file(golden / "Levels.txt", dir_.file("Levels.txt"), fs::copy_options::overwrite_existing);
-        fs::copy_file(golden / "LevelNames.txt", dir_.file("LevelNames.txt"),
-                      fs::copy_options::overwrite_existing);
-    }
-    std::string path() const { return dir_.path().string(); }
-
-private:
-    vorn::test::DataDir dir_;
-};
-
 void checkGolden(const std::string& name, const std::string& arguments) {
-    GoldenData data;
+    // The shipped pictures and sounds with the golden levels.
+    vorn::test::DataDir data;
     const fs::path golden = fs::path(vorn::test::sourceDir()) / "tests/golden";
-    std::string args = "--data " + data.path() + " " + arguments;
+    for (const char* file : {"Levels.txt", "LevelNames.txt"})
+        fs::copy_file(golden / file, data.file(file), fs::copy_options::overwrite_existing);
+    std::string args = "--data " + data.path().string() + " " + arguments;
     if (fs::exists(golden / (name + ".keys"))) args += " --input " + (golden / (name + ".keys")).string();
     int status = -1;
     const std::string actual = sampled(runSim(args, &status));
@@ -121,7 +107,8 @@ TEST(SimulatorGolden, EveryPlatformItemAndBombOnTheProvingGround) {
 
 // A whole game of the shipped levels, every crystal of all fifty and Dovi last, played by
 // vorn-levelcheck --replay on the checker's ways through the real frame step, bombs and all.
-// Its replay must still end exactly as it claims. It is made again on purpose, after a change
+// Its replay must still end exactly as it claims (how a replay that does not is found out is
+// the replay tests' part). It is made again on purpose, after a change
 // to the shipped levels or the rules, with
 //   build/release/bin/vorn-levelcheck --replay tests/golden/whole-game.vrep
 TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
@@ -131,21 +118,4 @@ TEST(SimulatorGolden, AWholeGameOfTheShippedLevelsStillEndsAsItsReplayClaims) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rfind("verified: level 50, ", 0), 0u) << lines[0];
     EXPECT_EQ(status, 0);
-
-    // A replay that claims another score is found out (status 1); a damaged one is refused (2).
-    vorn::test::DataDir scratch(true);
-    vorn::Replay claims = vorn::decodeReplay(readFile(replay));
-    claims.score = static_cast<int16_t>(claims.score + 20);
-    scratch.write("claims.vrep", vorn::encodeReplay(claims));
-    scratch.write("damaged.vrep", readFile(replay).substr(0, 300));
-    const auto found = runSim("--replay " + scratch.file("claims.vrep").string() + " --verify", &status);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_NE(found[0].find("score " + std::to_string(claims.score - 20) + ", the replay claims " +
-                            std::to_string(claims.score)),
-              std::string::npos)
-        << found[0];
-    EXPECT_EQ(status, 1);
-    EXPECT_TRUE(runSim("--replay " + scratch.file("damaged.vrep").string() + " --verify 2>/dev/null", &status)
-                    .empty());
-    EXPECT_EQ(status, 2);
 }

@@ -22,13 +22,6 @@ const std::vector<std::string> kSoundNames = {
     "Teleport.wav",    "Jump.wav",           "ExtraHealth.wav", "Speed.wav",    "HyperJump.wav",
     "BallBlaster.wav", "Invulnerability.wav"};
 
-void writeBitmap(const std::filesystem::path& file, int width, int height, uint8_t r, uint8_t g, uint8_t b) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_BGR24);
-    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, r, g, b));
-    SDL_SaveBMP(s, file.c_str());
-    SDL_FreeSurface(s);
-}
-
 std::string waveBytes() {
     // The shortest of the game's own sounds.
     std::ifstream in(binDir() + "/Hit.wav", std::ios::binary);
@@ -55,7 +48,11 @@ std::string levelNamesText(int count) {
 }
 
 void writeGameFiles(const DataDir& dir) {
-    for (const std::string& name : kBitmapNames) writeBitmap(dir.file(name), 40, 36, 0, 128, 0);
+    // Plain green 24-bit bitmaps, written with SDL.
+    SDL_Surface* green = SDL_CreateRGBSurfaceWithFormat(0, 40, 36, 24, SDL_PIXELFORMAT_BGR24);
+    SDL_FillRect(green, nullptr, SDL_MapRGB(green->format, 0, 128, 0));
+    for (const std::string& name : kBitmapNames) SDL_SaveBMP(green, dir.file(name).c_str());
+    SDL_FreeSurface(green);
     for (const std::string& name : kSoundNames) dir.write(name, waveBytes());
     LevelRows level;
     level.rows[29] = "GGGGGGGGGGGGGGGG";

@@ -3,8 +3,6 @@
 // that miss or break exactly one file.
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,8 +14,6 @@ class DataDir;
 extern const std::vector<std::string> kBitmapNames;  // "Loading.bmp" first, then the other nineteen
 extern const std::vector<std::string> kSoundNames;   // all seventeen
 
-// Writes a 24-bit Windows bitmap of one colour (red, green, blue).
-void writeBitmap(const std::filesystem::path& file, int width, int height, uint8_t r, uint8_t g, uint8_t b);
 // A short wave file.
 std::string waveBytes();
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,7 +27,7 @@ bool startsWith(const char* entry, const char* prefix) {
     return std::strncmp(entry, prefix, std::strlen(prefix)) == 0;
 }
 
-// The environment the program runs in, made before fork: the child must not allocate.
+// The environment the program runs in: this one, but for the given entries and the test's own.
 std::vector<std::string> environmentFor(bool windowed, const std::vector<std::string>& given) {
     std::vector<std::string> env;
     bool audioChosen = false;
@@ -46,6 +47,13 @@ std::vector<std::string> environmentFor(bool windowed, const std::vector<std::st
     if (windowed) env.emplace_back("VORN_WINDOWED=1");
     if (!audioChosen) env.emplace_back("SDL_AUDIODRIVER=dummy");
     return env;
+}
+
+std::string wholeFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 std::vector<char*> pointersTo(std::vector<std::string>& strings) {
@@ -69,22 +77,20 @@ GameProcess::GameProcess(const fs::path& folder, const std::vector<std::string>&
     std::vector<std::string> env = environmentFor(windowed, environment);
     const auto args = pointersTo(argv);
     const auto envp = pointersTo(env);
-    const std::string err = errorFile_.string();
-    const std::string out = outputFile_.string();
-
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("cannot fork");
-    if (pid_ == 0) {
-        const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int devNull = open("/dev/null", O_RDWR);
-        dup2(devNull, STDIN_FILENO);
-        dup2(outFd, STDOUT_FILENO);
-        dup2(errFd, STDERR_FILENO);
-        // The program finds its folder by itself, wherever it is started from.
-        if (chdir("/") != 0) _exit(126);
-        execve(args[0], args.data(), envp.data());
-        _exit(127);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile_.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorFile_.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The program finds its folder by itself, wherever it is started from.
+    posix_spawn_file_actions_addchdir_np(&actions, "/");
+    const int failed = posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) {
+        pid_ = -1;
+        throw std::runtime_error("cannot start " + argv[0]);
     }
 }
 
@@ -114,17 +120,6 @@ int GameProcess::wait(int timeoutMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
-
-namespace {
-
-std::string wholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
 
 std::string GameProcess::errors() const { return wholeFile(errorFile_); }
 

@@ -9,7 +9,6 @@
 //   play.frames(10, {key::Right});
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -66,8 +65,6 @@ public:
     bool startLevel(int level);
     // Level 1 from the grid with no bombs, and nothing played or shown yet; false as above.
     bool startBare(const Grid& rows);
-    // No bombs on this level, for tests of everything else.
-    void clearBombs() { game.BombCount = 0; }
 
     // Runs n frames with exactly these keys down, then lets them go; false at the first frame
     // whose DoFrame failed.
@@ -84,9 +81,6 @@ public:
     // Sounds played so far (file names without ".wav"), and message boxes shown.
     std::vector<std::string>& played() { return host.sound.played; }
     std::vector<std::string>& messages() { return host.messages.shown; }
-    int timesPlayed(const std::string& sound) const {
-        return static_cast<int>(std::ranges::count(host.sound.played, sound));
-    }
 };
 
 }  // namespace vorn::test

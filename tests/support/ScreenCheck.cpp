@@ -97,15 +97,6 @@ Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen
 
 bool focusGame() { return Xvfb::run({"xdotool", "search", "--name", "Vorn!", "windowfocus", "--sync"}) == 0; }
 
-bool focusAway() {
-    std::string info;
-    if (Xvfb::run({"xwininfo", "-root"}, &info) != 0) return false;
-    const std::string::size_type at = info.find("Window id: ");
-    if (at == std::string::npos) return false;
-    const std::string root = info.substr(at + 11, info.find(' ', at + 11) - (at + 11));
-    return Xvfb::run({"xdotool", "windowfocus", "--sync", root}) == 0;
-}
-
 bool escapeToTheEnd(const Xvfb& x, GameProcess& game) {
     return x.key("Escape") && isScreen(waitForScreen(x, titleShown, 8000)) && x.key("Escape") &&
            game.wait(5000) == 0;

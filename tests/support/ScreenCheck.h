@@ -51,8 +51,6 @@ Image waitForScreen(const Xvfb& x, const std::function<bool(const Image&)>& seen
 
 // Gives the game's window the keyboard, whatever the pointer does.
 bool focusGame();
-// Gives the keyboard to the screen's root window, as a player who turns to another program.
-bool focusAway();
 // Escape leaves a game for the title screen and a second one ends the program, in order: true
 // when each step came within a few seconds.
 bool escapeToTheEnd(const Xvfb& x, GameProcess& game);

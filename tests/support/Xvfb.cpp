@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,27 +12,32 @@
 #include <stdexcept>
 #include <thread>
 
+extern char** environ;
+
 namespace vorn::test {
 
 namespace {
 
-// The argument vector of a command, made before fork: a child of a process that may have
-// threads must not allocate before exec.
-std::vector<char*> argvOf(const std::vector<std::string>& command) {
+// Starts the program with its standard input and error on /dev/null and its output to `outFd`
+// (or /dev/null when -1); the child of posix_spawn allocates nothing, whatever threads this
+// process has. The child's id, or -1.
+pid_t spawn(const std::vector<std::string>& command, int outFd = -1, int closeFd = -1) {
     std::vector<char*> argv;
     for (const auto& a : command) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    return argv;
-}
-
-// Replaces the child with the program, its output to `outFd` (or nowhere when -1).
-[[noreturn]] void execInChild(char* const* argv, int outFd) {
-    const int devNull = open("/dev/null", O_RDWR);
-    dup2(devNull, STDIN_FILENO);
-    dup2(outFd >= 0 ? outFd : devNull, STDOUT_FILENO);
-    dup2(devNull, STDERR_FILENO);
-    execvp(argv[0], argv);
-    _exit(127);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    if (outFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (closeFd >= 0) posix_spawn_file_actions_addclose(&actions, closeFd);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
 }
 
 }  // namespace
@@ -41,16 +47,10 @@ Xvfb::Xvfb(int width, int height) : width_(width), height_(height) {
     int ready[2];
     if (pipe(ready) != 0) throw std::runtime_error("Xvfb: no pipe");
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    const std::vector<std::string> command = {
-        "Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp"};
-    const auto argv = argvOf(command);
-    pid_ = fork();
-    if (pid_ < 0) throw std::runtime_error("Xvfb: cannot fork");
-    if (pid_ == 0) {
-        close(ready[0]);
-        execInChild(argv.data(), -1);
-    }
+    pid_ = spawn({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", screen, "-nolisten", "tcp"},
+                 -1, ready[0]);
     close(ready[1]);
+    if (pid_ < 0) throw std::runtime_error("Xvfb: cannot start");
     std::string number;
     pollfd wait{ready[0], POLLIN, 0};
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
@@ -96,13 +96,7 @@ void Xvfb::stop() {
 int Xvfb::run(const std::vector<std::string>& command, std::string* output) {
     int out[2] = {-1, -1};
     if (output && pipe(out) != 0) return -1;
-    const auto argv = argvOf(command);
-    const pid_t child = fork();
-    if (child < 0) return -1;
-    if (child == 0) {
-        if (output) close(out[0]);
-        execInChild(argv.data(), output ? out[1] : -1);
-    }
+    const pid_t child = spawn(command, output ? out[1] : -1, output ? out[0] : -1);
     if (output) {
         close(out[1]);
         output->clear();
@@ -112,7 +106,7 @@ int Xvfb::run(const std::vector<std::string>& command, std::string* output) {
         close(out[0]);
     }
     int status = 0;
-    if (waitpid(child, &status, 0) != child) return -1;
+    if (child < 0 || waitpid(child, &status, 0) != child) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -138,10 +132,6 @@ bool Xvfb::keyDown(const std::string& keys) const { return run({"xdotool", "keyd
 bool Xvfb::keyUp(const std::string& keys) const { return run({"xdotool", "keyup", keys}) == 0; }
 bool Xvfb::type(const std::string& text) const {
     return run({"xdotool", "type", "--delay", "30", "--", text}) == 0;
-}
-
-bool Xvfb::click(int x, int y) const {
-    return run({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"}) == 0;
 }
 
 bool Xvfb::waitForWindow(const std::string& title, int timeoutMs) const {

@@ -1,6 +1,6 @@
 // A virtual X server for the end-to-end tests: starts Xvfb on a free display, makes it the
 // DISPLAY of this process and of every program it starts, and drives it from outside as a
-// player would: keys and the mouse through xdotool, screenshots through ImageMagick's
+// player would: keys through xdotool, screenshots through ImageMagick's
 // import. Set VORN_NO_MESSAGE_BOX=1 for a game under test, or a message box waits for a click.
 #pragma once
 
@@ -38,8 +38,6 @@ public:
     bool keyDown(const std::string& keys) const;
     bool keyUp(const std::string& keys) const;
     bool type(const std::string& text) const;
-    // Moves the pointer to a point of the screen and clicks the left button there.
-    bool click(int x, int y) const;
     // Waits until a window whose title contains `title` is shown.
     bool waitForWindow(const std::string& title, int timeoutMs = 10000) const;
 

@@ -1,13 +1,111 @@
-// Whole-screen pictures, the title screen and the layers of the play screen, checked on the
-// pixels of the headless display.
+// Whole-screen pictures, the title screen, the layers of the play screen and the frame-rate
+// overlay, checked on the pixels of the headless display. The game draws on an 800 x 600 display
+// with pictures made here, each pixel a value of its own, so a test can tell exactly which
+// source pixel landed where on the screen.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
+#include <sstream>
 #include <tuple>
 
-#include "PaintedGame.h"
+#include "devinfo/DevInfo.h"
+#include "engines/VBGE.h"
+#include "game/state/Game.h"
+#include "platform/headless/Headless.h"
+#include "support/DataDir.h"
 
 namespace vorn::test {
 namespace {
+
+// A w x h picture whose pixels differ from their neighbours and are never black or the colour
+// key, except where `keyEvery` marks every n-th pixel along a diagonal as transparent.
+SurfaceRef patterned(int w, int h, uint16_t salt, int keyEvery = 0) {
+    auto s = std::make_shared<Surface>(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            auto v = static_cast<uint16_t>(salt * 4099u + static_cast<unsigned>(x) * 37u +
+                                           static_cast<unsigned>(y) * 1021u);
+            if (v == Surface::kColourKey || v == 0) v = 0x5555;
+            if (keyEvery && (x + y) % keyEvery == 0) v = Surface::kColourKey;
+            s->setPixel(x, y, v);
+        }
+    return s;
+}
+
+// The screen's w x h block at (x, y) shows src from (sx, sy) pixel for pixel; where the source
+// is transparent it shows `under` (when given) instead.
+::testing::AssertionResult showsBlock(const Surface& screen, int x, int y, int w, int h, const Surface& src,
+                                      int sx, int sy, const Surface* under = nullptr) {
+    for (int dy = 0; dy < h; ++dy)
+        for (int dx = 0; dx < w; ++dx) {
+            uint16_t want = src.pixel(sx + dx, sy + dy);
+            if (want == Surface::kColourKey && under) want = under->pixel(x + dx, y + dy);
+            if (screen.pixel(x + dx, y + dy) != want)
+                return ::testing::AssertionFailure() << "at (" << x + dx << ", " << y + dy << ") got "
+                                                     << screen.pixel(x + dx, y + dy) << ", want " << want;
+        }
+    return ::testing::AssertionSuccess();
+}
+
+class PaintedGame : public ::testing::Test {
+protected:
+    PaintedGame() {
+        host.messages.echoToStderr = false;
+        game.abandonWithoutSaving();
+        game.GraphicsEngine = std::make_unique<VBGE>(host.display, host.messages);
+        EXPECT_TRUE(game.GraphicsEngine->Initialize(kScreenWidth, kScreenHeight, 16));
+        game.Initialized = true;
+        game.GameState = kPlaying;
+        game.Level = 1;
+        game.Scenery = 1;
+        // The character stands above the screen unless a test places it.
+        game.CharX = 380.0f;
+        game.CharY = -200.0f;
+        for (auto& row : game.LevelGrid)
+            for (auto& cell : row)
+                for (auto& level : cell) level = kEmptyCell;
+
+        // Sheet sizes as the game's pictures have them; some with transparent pixels.
+        const std::tuple<SurfaceRef Game::*, int, int, int> pictures[] = {
+            {&Game::SurfBackground, 600, 200, 0},  {&Game::SurfTitle, 800, 600, 0},
+            {&Game::SurfPlatform, 150, 100, 7},    {&Game::SurfCharacter, 680, 72, 5},
+            {&Game::SurfInvulnerable, 640, 35, 0}, {&Game::SurfCrystal, 640, 35, 0},
+            {&Game::SurfHighJump, 640, 35, 0},     {&Game::SurfExtraSpeed, 640, 35, 0},
+            {&Game::SurfExtraHealth, 640, 35, 0},  {&Game::SurfDovi, 640, 35, 0},
+            {&Game::SurfShoot, 640, 35, 0},        {&Game::SurfNormalBomb, 640, 40, 3},
+            {&Game::SurfHotBomb, 640, 40, 0},      {&Game::SurfHitBomb, 640, 40, 0},
+            {&Game::SurfAmmoBall, 320, 20, 0},     {&Game::SurfBombExit, 20, 100, 0}};
+        uint16_t salt = 1;
+        for (const auto& [member, w, h, keyEvery] : pictures)
+            game.*member = patterned(w, h, salt++, keyEvery);
+        game.FontSmall = Font("Comic Sans MS", 8);
+        game.FontMedium = Font("Comic Sans MS", 12);
+        game.FontLarge = Font("Comic Sans MS", 16);
+    }
+
+    Surface& screen() { return *host.display.primary(); }
+    // The background the frame starts from: tile n = Scenery, repeated over the screen.
+    SurfaceRef backgroundScreen() {
+        auto s = std::make_shared<Surface>(800, 600);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                s->setPixel(x, y, game.SurfBackground->pixel(200 * (game.Scenery - 1) + x % 200, y % 200));
+        return s;
+    }
+    // The screen agrees with `expected` over the rectangle; the font must have drawn something
+    // there, or a comparison of text would prove nothing.
+    ::testing::AssertionResult showsText(const Surface& expected, const Surface& withoutText, int x0, int y0,
+                                         int x1, int y1) {
+        if (showsBlock(withoutText, x0, y0, x1 - x0, y1 - y0, expected, x0, y0))
+            return ::testing::AssertionFailure() << "the font draws nothing";
+        return showsBlock(screen(), x0, y0, x1 - x0, y1 - y0, expected, x0, y0);
+    }
+
+    HeadlessPlatform host;
+    DataDir dir{true};
+    Game game{host.platform()};
+};
 
 const uint16_t kYellow565 = toRgb565(rgb(255, 255, 0));
 
@@ -68,18 +166,13 @@ TEST_F(PaintedGame, TheTitleShowsThePictureTheKeysAndTheTableAndRecomposesEveryF
     expected.drawText(10, 160, "Keyboard Help");
     expected.drawText(610, 160, "High Scores");
     expected.setForeColour(rgb(255, 255, 0));
-    const char* help[] = {"F1 - Start Game",
-                          "F2 - Options",
-                          "Esc - Exit Game",
-                          "P - Pause Game",
-                          "",
-                          "Left - Move Left",
-                          "Right - Move Right",
-                          "Up/Space - Jump Up",
-                          "Down - Jump Down",
-                          "Shift/Ctrl - Shoot"};
+    std::istringstream help(
+        "F1 - Start Game\nF2 - Options\nEsc - Exit Game\nP - Pause Game\n\nLeft - Move Left\n"
+        "Right - Move Right\nUp/Space - Jump Up\nDown - Jump Down\nShift/Ctrl - Shoot");
+    std::string line;
     for (int i = 0; i < 10; ++i) {
-        expected.drawText(10, 200 + 20 * i, help[i]);
+        std::getline(help, line);
+        expected.drawText(10, 200 + 20 * i, line);
         expected.drawText(610, 200 + 20 * i, i == 3 ? "Ann" : "Dovi");
         expected.drawText(720, 200 + 20 * i, std::to_string(1000 * i - 990));
     }
@@ -221,6 +314,38 @@ TEST_F(PaintedGame, StatusLineShowsHealthScoreLevelAndIndicators) {
     }
     EXPECT_TRUE(showsText(*expected, *noText, 0, 30, 800, 80));
     EXPECT_TRUE(showsBlock(s, 600, 0, 45, 45, *bg, 600, 0));
+}
+
+// The developer-mode frame-rate overlay: three-second windows and the figure's text. (Its box
+// on the screen is looked at by the end-to-end test of developer mode.)
+std::string single(float value) {
+    char text[32];
+    return std::string(text, formatSingle(value, text, sizeof text));
+}
+
+TEST(DevInfoText, SinglesAreWrittenWithSevenDigitsAndNoTrailingZeros) {
+    const std::pair<float, const char*> cases[] = {
+        {0.0f, "0"},     {31.0f, "31"},           {100.0f / 3.0f, "33.33333"},
+        {29.5f, "29.5"}, {1234567.0f, "1234567"}, {2.0f / 3.0f, "0.6666667"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(single(value), text);
+}
+
+TEST_F(PaintedGame, FrameRateIsMeasuredOverThreeSecondWindows) {
+    DevInfo info(host.clock, host.messages);
+    const uint32_t start = host.clock.now;
+    ASSERT_TRUE(info.Initialize(*game.GraphicsEngine));
+
+    // 90 frames spread evenly over the first three seconds, the last at exactly 3000 ms.
+    for (int k = 1; k <= 89; ++k) {
+        host.clock.now = start + static_cast<uint32_t>(3000 * k / 90);
+        ASSERT_TRUE(info.Calculate());
+        ASSERT_EQ(info.fps(), 0.0f) << k;
+    }
+    host.clock.now = start + 3000;
+    ASSERT_TRUE(info.Calculate());
+    EXPECT_EQ(info.fps(), 30.0f);
+
+    EXPECT_TRUE(host.messages.shown.empty());
 }
 
 }  // namespace

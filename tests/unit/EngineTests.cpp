@@ -1,11 +1,9 @@
-// The graphics engine over the headless platform: clipping against the screen, the colour key,
-// showing the primary surface, and files that do not load.
+// The graphics engine over the headless platform: clipping against the screen, clearing, and
+// showing the primary surface. (A picture file that is not there is the start-up's test.)
 #include <gtest/gtest.h>
 
 #include "engines/VBGE.h"
 #include "platform/headless/Headless.h"
-#include "support/DataDir.h"
-#include "support/GameFiles.h"
 
 namespace vorn {
 namespace {
@@ -88,24 +86,6 @@ TEST_F(GraphicsEngineTest, ClearingLeavesSolidFillRefusedCopiesAreNoErrorAndTheP
     EXPECT_FALSE(ge.ClearSurface(primary, false));
     EXPECT_EQ(primary.pixel(1, 0), kRed);
     EXPECT_EQ(headless.messages.shown, Messages{"VBGE - ClearSurface - Primary surface not allowed."});
-}
-
-TEST_F(GraphicsEngineTest, LoadBitmapKeysPureBlueAndNamesTheFileThatDidNotLoad) {
-    test::DataDir dir(true);
-    test::writeBitmap(dir.file("Sprite.bmp"), 7, 5, 0, 0, 255);
-    dir.write("Broken.bmp", "BM not really a bitmap");
-    SurfaceRef surface;
-    ASSERT_TRUE(ge.LoadBitmap("Sprite.bmp", surface));
-    EXPECT_EQ(surface->pixel(3, 2), Surface::kColourKey);
-
-    const SurfaceRef kept = surface;
-    EXPECT_FALSE(ge.LoadBitmap("Missing.bmp", surface));
-    EXPECT_FALSE(ge.LoadBitmap("Broken.bmp", surface));
-    EXPECT_EQ(surface, kept);
-    ASSERT_EQ(headless.messages.shown.size(), 2u);
-    EXPECT_EQ(headless.messages.shown[0], "VBGE - LoadBitmap - File not found - Missing.bmp");
-    EXPECT_TRUE(headless.messages.shown[1].starts_with("VBGE - LoadBitmap - "));
-    EXPECT_TRUE(headless.messages.shown[1].ends_with(" - Broken.bmp"));
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "FuzzTarget.h"
 #include "support/DataDir.h"
@@ -15,13 +13,6 @@ namespace fs = std::filesystem;
 namespace vorn {
 namespace {
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 TEST(FuzzRegression, EverySeedAndEveryInputThatBrokeATargetKeepsItsProperties) {
     ASSERT_FALSE(fuzz::targets().empty());
     for (const fuzz::Target& target : fuzz::targets()) {
@@ -31,7 +22,7 @@ TEST(FuzzRegression, EverySeedAndEveryInputThatBrokeATargetKeepsItsProperties) {
         for (const char* kind : {"seeds", "regressions"}) {
             if (!fs::is_directory(folder / kind)) continue;
             for (const auto& entry : fs::directory_iterator(folder / kind)) {
-                const std::string input = bytesOf(entry.path());
+                const std::string input = fuzz::readFile(entry.path());
                 test::DataDir dir(true);
                 try {
                     target.check(input);

@@ -72,8 +72,8 @@ TEST_F(LevelFilesTest, CellsGetTheirCodesAndNamesAreReadForEveryLevel) {
     second.rows[15] = "B              $";
     ASSERT_EQ(load(levelsText({first, second}), "Green Start\r\nBlue Hills\r\nNever read\r\n"), "");
     EXPECT_EQ(game->LevelCount, 2);
-    const uint8_t codes[] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 14, 15, 16, 255, 255, 255, 255};
-    for (int c = 0; c < 16; ++c) EXPECT_EQ(game->LevelGrid[0][c][0], codes[c]) << c;
+    // Each letter's code is what the golden runs play on; here, where the cells go.
+    EXPECT_EQ(game->LevelGrid[0][11][0], 16);
     EXPECT_EQ(game->LevelGrid[29][15][0], 0);
     EXPECT_EQ(game->LevelGrid[29][14][0], kEmptyCell);
     EXPECT_EQ(game->LevelGrid[15][0][1], 3);
@@ -105,33 +105,25 @@ TEST_F(LevelFilesTest, CellsGetTheirCodesAndNamesAreReadForEveryLevel) {
 TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
     std::string lowerX = blankLevels(2);
     lowerX.replace(31 * 20 + 5, 1, "x");  // a separator with one lower-case x is a grid line
-    LevelRows badCharacter, laterBadCharacter;
+    LevelRows badCharacter;
     badCharacter.rows[7] = "  MMx  g        ";
-    laterBadCharacter.rows[7] = "  MMg           ";
     struct Case {
         std::optional<std::string> levels, names;
         std::string message;
     };
     const Case cases[] = {
         {"", kNames, "No levels loaded."},
-        {kSeparator, kNames, "No levels loaded."},
         {kSeparator + grid(30), kNames, "No levels loaded."},
         {kSeparator + grid(30) + kSeparator + grid(29) + kSeparator, kNames, "Unexpected new level line"},
         {kSeparator + grid(30) + kSeparator + grid(31) + kSeparator, kNames, "Unexpected new level line"},
-        {kSeparator + grid(30) + kSeparator + kSeparator, kNames, "Unexpected new level line"},
         {kSeparator + grid(12) + std::string(17, ' ') + "\r\n", kNames, "Level file line length invalid."},
-        {kSeparator + grid(12) + std::string(19, ' ') + "\r\n", kNames, "Level file line length invalid."},
-        {blankLevels(2) + "\r\n", kNames, "Level file line length invalid."},
         // Line feeds alone do not end lines: the whole file is one long line.
         {levelsText(std::vector<LevelRows>(2), "\n"), kNames, "Level file line length invalid."},
         {levelsText({badCharacter}), kNames, "Invalid level character: x"},
-        {levelsText({laterBadCharacter}), kNames, "Invalid level character: g"},
         {lowerX, kNames, "Invalid level character: X"},
-        {blankLevels(2) + grid(1, "  G  ?          "), kNames, "Invalid level character: ?"},
         // A control character would not show, and a NUL would end the message: their codes show.
         {blankLevels(2) + grid(1, std::string("  G\0            ", 16)), kNames,
          "Invalid level character: (code 0)"},
-        {blankLevels(2) + grid(1, "\t               "), kNames, "Invalid level character: (code 9)"},
         {grid(1) + blankLevels(1), kNames, "Grid line before the first new level line."},
         {blankLevels(51), kNames, "More than 50 levels."},
         {blankLevels(50) + grid(1), kNames, "More than 50 levels."},

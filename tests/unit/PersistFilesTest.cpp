@@ -36,13 +36,20 @@ std::string defaultTable() {
     return bytes;
 }
 
-// Runs `body` in a child process and gives its exit status, or -1. With `ordinaryUser` the child
-// gives up the superuser's rights first, which pass every permission.
-int inChild(const std::function<int()>& body, bool ordinaryUser) {
+// Runs `body` on a fresh game in a child process and gives its exit status, or -1; the body
+// answers 0 when the game's messages are `expected`. With `ordinaryUser` the child gives up the
+// superuser's rights first, which pass every permission.
+int inChild(const std::function<int(Game&)>& body, const std::vector<std::string>& expected,
+            bool ordinaryUser = true) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
-        _exit(body());
+        HeadlessPlatform h;
+        h.messages.echoToStderr = false;
+        Game g(h.platform());
+        g.abandonWithoutSaving();
+        const int failed = body(g);
+        _exit(failed ? failed : h.messages.shown == expected ? 0 : 99);
     }
     int status = 0;
     waitpid(pid, &status, 0);
@@ -162,49 +169,34 @@ TEST_F(Files, AFolderOrAFileTheGameMayNotUseGivesEachOperationItsMessageAndChang
     dir.write("HighScores.dat", defaultTable());
     dir.write("Options.dat", std::string(4, '\0'));
     chmod(dir.path().c_str(), 0555);
-    EXPECT_EQ(inChild(
-                  [] {
-                      HeadlessPlatform h;
-                      h.messages.echoToStderr = false;
-                      Game g(h.platform());
-                      g.abandonWithoutSaving();
-                      if (!g.LoadHighScores() || !g.LoadGameOptions()) return 1;
-                      g.HighScores[0].Score = 1;
-                      g.SoundEffects = -1;
-                      if (g.SaveHighScores() || g.SaveGameOptions()) return 2;
-                      return h.messages.shown ==
-                                     std::vector<std::string>{"Game - SaveHighScores - Permission denied",
-                                                              "Game - SaveGameOptions - Permission denied"}
-                                 ? 0
-                                 : 3;
-                  },
-                  true),
-              0);
+    EXPECT_EQ(
+        inChild(
+            [](Game& g) {
+                if (!g.LoadHighScores() || !g.LoadGameOptions()) return 1;
+                g.HighScores[0].Score = 1;
+                g.SoundEffects = -1;
+                return g.SaveHighScores() || g.SaveGameOptions() ? 2 : 0;
+            },
+            {"Game - SaveHighScores - Permission denied", "Game - SaveGameOptions - Permission denied"}),
+        0);
     chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(dir.read("HighScores.dat"), defaultTable());
     EXPECT_EQ(dir.read("Options.dat"), std::string(4, '\0'));
 
     chmod(dir.file("HighScores.dat").c_str(), 0);
     chmod(dir.file("Options.dat").c_str(), 0);
-    EXPECT_EQ(inChild(
-                  [] {
-                      HeadlessPlatform h;
-                      h.messages.echoToStderr = false;
-                      Game g(h.platform());
-                      g.abandonWithoutSaving();
-                      g.HighScores[3] = HighScoreEntry{"Kept", 77};
-                      g.SoundEffects = 0, g.Music = 5;
-                      if (g.LoadHighScores() || g.LoadGameOptions()) return 1;
-                      if (g.HighScores[3].Name != "Kept" || g.HighScores[3].Score != 77) return 2;
-                      if (g.SoundEffects != 0 || g.Music != 5) return 3;
-                      return h.messages.shown ==
-                                     std::vector<std::string>{"Game - LoadHighScores - Permission denied",
-                                                              "Game - LoadGameOptions - Permission denied"}
-                                 ? 0
-                                 : 4;
-                  },
-                  true),
-              0);
+    EXPECT_EQ(
+        inChild(
+            [](Game& g) {
+                g.HighScores[3] = HighScoreEntry{"Kept", 77};
+                g.SoundEffects = 0, g.Music = 5;
+                if (g.LoadHighScores() || g.LoadGameOptions()) return 1;
+                const bool kept = g.HighScores[3].Name == "Kept" && g.HighScores[3].Score == 77 &&
+                                  g.SoundEffects == 0 && g.Music == 5;
+                return kept ? 0 : 2;
+            },
+            {"Game - LoadHighScores - Permission denied", "Game - LoadGameOptions - Permission denied"}),
+        0);
 }
 
 // A disk that fills up part-way through a save is stood in for by a file-size limit of 100
@@ -212,23 +204,14 @@ TEST_F(Files, AFolderOrAFileTheGameMayNotUseGivesEachOperationItsMessageAndChang
 TEST_F(Files, ASaveThatCannotBeWrittenWholeFailsWithItsMessageAndLeavesTheOldFile) {
     dir.write("HighScores.dat", defaultTable());
     EXPECT_EQ(inChild(
-                  [] {
+                  [](Game& g) {
                       std::signal(SIGXFSZ, SIG_IGN);
                       const rlimit limit{100, 100};
-                      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
-                      HeadlessPlatform h;
-                      h.messages.echoToStderr = false;
-                      Game g(h.platform());
-                      g.abandonWithoutSaving();
-                      if (!g.LoadHighScores()) return 2;
+                      if (setrlimit(RLIMIT_FSIZE, &limit) != 0 || !g.LoadHighScores()) return 1;
                       g.HighScores[0].Score = 1;
-                      if (g.SaveHighScores()) return 3;
-                      return h.messages.shown ==
-                                     std::vector<std::string>{"Game - SaveHighScores - File too large"}
-                                 ? 0
-                                 : 4;
+                      return g.SaveHighScores() ? 2 : 0;
                   },
-                  false),
+                  {"Game - SaveHighScores - File too large"}, false),
               0);
     EXPECT_EQ(dir.read("HighScores.dat"), defaultTable());
     EXPECT_EQ(filesInFolder(), 1) << "the unfinished copy was left behind";

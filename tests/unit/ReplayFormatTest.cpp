@@ -37,13 +37,10 @@ std::string reasonFor(const std::string& bytes) {
     return "read";
 }
 
-TEST(ReplayFile, WhatIsWrittenReadsBackTheSameLittleEndianFromTheMagicWordOn) {
+TEST(ReplayFile, WhatIsWrittenReadsBackTheSame) {
     const Replay r = sample();
     const std::string bytes = encodeReplay(r);
-    EXPECT_EQ(bytes.substr(0, 8), std::string("VREP\x01\x00\x01\x00", 8)) << "magic, format 1, rules 1";
-    EXPECT_EQ(bytes.substr(8, 4), std::string("\x03"
-                                              "1.0"));
-    EXPECT_EQ(bytes.substr(12, 8), std::string("\xEF\xCD\xAB\x89\x67\x45\x23\x01", 8));
+    // The byte order is pinned by the golden whole game's replay, a file read on every run.
     EXPECT_EQ(decodeReplay(bytes), r);
 
     Replay plain;

@@ -1,8 +1,11 @@
-// Picking items up: each kind's effect, picture and sound, several in one frame, and the
-// counters that never wrap. (The items' animation and the timers running down are in the golden
-// runs.)
+// Picking items up: each kind's effect, picture and sound, several in one frame, and health
+// that never wraps (the items' animation and the timers running down are in the golden runs);
+// and offering the score to the high-score table: where it goes, who names it, and the name's
+// length.
 #include <gtest/gtest.h>
 
+#include "forms/frmHighScore.h"
+#include "platform/Dialog.h"
 #include "support/PlayFixture.h"
 
 namespace vorn::test {
@@ -64,32 +67,64 @@ TEST_F(ItemPickUp, EachItemHasItsEffectPictureAndSoundAndIsTakenOnce) {
         ASSERT_TRUE(play.frames(2));
         EXPECT_TRUE(play.played().empty()) << "a taken item is never taken again";
     }
-
-    start("       C");
-    ASSERT_TRUE(play.frames(1));
-    EXPECT_TRUE(game.DoviRescued);
-    EXPECT_EQ(play.played(), (std::vector<std::string>{"Powerup", "Teleport"}));
-    EXPECT_EQ(game.ParticleSystems[0].Picture, game.SurfDovi.get());
 }
 
-TEST_F(ItemPickUp, ScoreAndHealthStopAtTheirLimitInsteadOfWrapping) {
-    start("       $L");
+// Health stops at its limit instead of wrapping.
+TEST_F(ItemPickUp, ItemsTouchingTogetherAreTakenInIndexOrder) {
+    start("       L!");
     game.CharX = 380.0f;
-    game.Score = 32760;
     game.Health = 32767;
     ASSERT_TRUE(play.frames(1));
-    EXPECT_EQ(game.Score, 32767);
+    EXPECT_EQ(play.played(), (std::vector<std::string>{"ExtraHealth", "Invulnerability"}));
     EXPECT_EQ(game.Health, 32767);
-    EXPECT_EQ(game.CrystalsTaken, 1);
-}
-
-TEST_F(ItemPickUp, ItemsTouchingTogetherAreTakenInIndexOrder) {
-    start("       >!");
-    game.CharX = 380.0f;
-    ASSERT_TRUE(play.frames(1));
-    EXPECT_EQ(play.played(), (std::vector<std::string>{"Speed", "Invulnerability"}));
     EXPECT_EQ(item(1).Left, 800);
     EXPECT_EQ(game.ParticleSystems[1].Picture, game.SurfInvulnerable.get());
+}
+
+class HighScoreCheck : public ::testing::Test {
+protected:
+    HighScoreCheck() {
+        for (int k = 0; k < kHighScoreRows; ++k)
+            game.HighScores[k] = {padded("Row " + std::to_string(k)), static_cast<int16_t>(1000 - 100 * k)};
+    }
+    // The player types this name and presses OK.
+    void offer(int score, const std::string& name) {
+        play.host.dialogs.script = [name](Dialog& d) {
+            d.control(frmHighScore::kName).text = name;
+            d.onClick(frmHighScore::kOK);
+        };
+        game.Score = static_cast<int16_t>(score);
+        game.CheckHighScore();
+    }
+    std::vector<int> scores() const {
+        std::vector<int> out;
+        for (const HighScoreEntry& e : game.HighScores) out.push_back(e.Score);
+        return out;
+    }
+    const std::string& name(int row) const { return game.HighScores[row].Name; }
+    static std::string padded(const std::string& name) { return name + std::string(20 - name.size(), ' '); }
+
+    PlayFixture play;
+    Game& game = play.game;
+};
+
+TEST_F(HighScoreCheck, AScoreAboveTheLastRowGoesBelowTheEntriesItEqualsAndIsNamedByThePlayer) {
+    const int runs = play.host.dialogs.runs;
+    offer(100, "Nobody");
+    EXPECT_EQ(play.host.dialogs.runs, runs) << "no name is asked for";
+    offer(101, "Tenth");
+    EXPECT_EQ(name(9), padded("Tenth"));
+    offer(500, "Ann");
+    EXPECT_EQ(scores(), (std::vector<int>{1000, 900, 800, 700, 600, 500, 500, 400, 300, 200}));
+    EXPECT_EQ(name(5), padded("Row 5"));
+    EXPECT_EQ(name(6), padded("Ann"));
+    EXPECT_EQ(name(7), padded("Row 6"));
+
+    // A new best goes to the top, padded to 20 characters; the old best moves down with its name.
+    offer(1500, "Zoë");
+    EXPECT_EQ(scores(), (std::vector<int>{1500, 1000, 900, 800, 700, 600, 500, 500, 400, 300}));
+    EXPECT_EQ(name(0), "Zoë" + std::string(17, ' '));
+    EXPECT_EQ(name(1), padded("Row 0"));
 }
 
 }  // namespace

@@ -1,25 +1,14 @@
-// The twenty pictures and seventeen sounds the build draws: the shapes and formats the game
-// reads them in, transparency the game's colour key really sees, and generators that always
-// write the same bytes. Files are read
-// with SDL's own loaders, in their full depth.
+// The twenty pictures the build draws: the shapes the game reads them in, and transparency the
+// game's colour key really sees. They are read with SDL's own loader, in their full depth.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "game/state/Game.h"
-#include "platform/headless/Headless.h"
-#include "support/DataDir.h"
+#include "platform/Surface.h"
 #include "support/Paths.h"
-
-namespace fs = std::filesystem;
 
 namespace vorn::test {
 namespace {
@@ -85,62 +74,6 @@ TEST(PictureFiles, EveryPictureHasTheShapeTheGameReadsAndOnlyPureBlueIsKeyedAway
         EXPECT_TRUE(!l.sprite || fringe == 0) << fringe << " nearly blue pixels around a sprite";
         // Full-screen pictures are copied without the key; every sprite but the gate has a cut-out.
         EXPECT_EQ(keyed > 0, l.sprite && std::string(l.name) != "BombExit.bmp") << keyed;
-    }
-}
-
-// The sounds as the game loads them: each in the format the game asks the device for, and all
-// different.
-TEST(SoundFiles, EachSoundHasTheFormatTheGameAsksForAndNoTwoAreTheSame) {
-    DataDir data;
-    HeadlessPlatform host;
-    host.messages.echoToStderr = false;
-    Game game(host.platform());
-    game.abandonWithoutSaving();
-    ASSERT_TRUE(game.Initialize(false));
-    ASSERT_EQ(host.sound.loads.size(), 17u);
-    std::set<std::string> distinct;
-    for (const auto& [name, highQuality] : host.sound.loads) {
-        SCOPED_TRACE(name);
-        SDL_AudioSpec spec;
-        Uint8* data8 = nullptr;
-        Uint32 length = 0;
-        ASSERT_TRUE(SDL_LoadWAV(name.c_str(), &spec, &data8, &length)) << SDL_GetError();
-        EXPECT_EQ(spec.channels, 1);
-        EXPECT_EQ(spec.freq, highQuality ? 22050 : 8000);
-        EXPECT_EQ(spec.format, highQuality ? AUDIO_S16LSB : AUDIO_U8);
-        const std::string samples(reinterpret_cast<const char*>(data8), length);
-        SDL_FreeWAV(data8);
-        EXPECT_TRUE(distinct.insert(samples).second) << "the same sound as another file";
-    }
-}
-
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(AssetGenerators, EveryRunWritesTheSameFilesAsTheBuildDidAndFailsWhereItCannotWrite) {
-    for (const auto& [tool, count] : {std::pair{"vorn-pictures", 20}, {"vorn-sounds", 17}}) {
-        SCOPED_TRACE(tool);
-        DataDir first(true), second(true);
-        const auto run = [tool = std::string(tool)](const fs::path& folder) {
-            return std::system(
-                ("'" + binDir() + "/" + tool + "' '" + folder.string() + "' 2>/dev/null").c_str());
-        };
-        ASSERT_EQ(run(first.path()), 0);
-        ASSERT_EQ(run(second.path() / "made" / "here"), 0) << "it makes the folder it is given";
-        int written = 0;
-        for (const auto& entry : fs::directory_iterator(first.path())) {
-            const std::string name = entry.path().filename().string(), bytes = bytesOf(entry.path());
-            ++written;
-            EXPECT_FALSE(bytes.empty()) << name;
-            EXPECT_TRUE(bytes == bytesOf(second.path() / "made" / "here" / name))
-                << name << " differs between runs";
-            EXPECT_TRUE(bytes == bytesOf(fs::path(binDir()) / name)) << name << " differs from the build's";
-        }
-        EXPECT_EQ(written, count);
-        first.write("not-a-folder", "x");
-        EXPECT_NE(run(first.file("not-a-folder") / "below"), 0);
     }
 }
 

@@ -76,7 +76,7 @@ protected:
     // F1, and the play screen in `ms` at most.
     Image play(test::GameProcess& game, int ms) {
         EXPECT_TRUE(x.key("F1"));
-        const Image shown = test::waitForScreen(x, playShown, ms);
+        Image shown = test::waitForScreen(x, playShown, ms);
         EXPECT_TRUE(test::isScreen(shown)) << game.errors();
         return shown;
     }

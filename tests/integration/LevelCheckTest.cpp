@@ -65,7 +65,7 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviOnTheLastLevel) {
 // the checker says what that means; a file written with bare LF gets a plain word about it.
 TEST(LevelChecker, NamesWhatCannotBeReachedAndFails) {
     test::DataDir dir(true);
-    auto level = [](std::vector<std::pair<int, std::string>> cells) {
+    auto level = [](const std::vector<std::pair<int, std::string>>& cells) {
         test::LevelRows rows;
         rows.rows[29] = std::string(16, 'G');
         rows.rows[28][5] = '$';

@@ -180,7 +180,7 @@ struct Startup {
         headless.messages.echoToStderr = false;
         test::writeGameFiles(dir);
     }
-    bool initialize(bool devMode = false) { return game->Initialize(devMode); }
+    bool initialize(bool devMode = false) const { return game->Initialize(devMode); }
 
     test::DataDir dir{true};
     HeadlessPlatform headless;

@@ -235,7 +235,7 @@ protected:
         return names;
     }
     // Plays a replay headless on a second game over the same files: what vorn-sim --verify does.
-    std::string proof(const Replay& replay) {
+    static std::string proof(const Replay& replay) {
         HeadlessPlatform other;
         other.messages.echoToStderr = false;
         Game fresh(other.platform());

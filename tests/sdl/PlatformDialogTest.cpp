@@ -156,7 +156,7 @@ protected:
         SDL_PumpEvents();
     }
     std::string padName(const std::vector<std::function<void()>>& steps) {
-        const std::string confirmed = askName(steps);
+        std::string confirmed = askName(steps);
         letGo();
         return confirmed;
     }

@@ -71,7 +71,7 @@ protected:
         return shownAt(sdl.window, 100, 300) == left && shownAt(sdl.window, 700, 300) == right;
     }
     // Black drawn on the window behind the display's back.
-    void scribble() {
+    void scribble() const {
         SDL_SetRenderDrawColor(sdl.window.renderer(), 0, 0, 0, 255);
         SDL_RenderClear(sdl.window.renderer());
     }

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -14,8 +15,6 @@
 #include <thread>
 
 #include "support/Paths.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -32,9 +31,9 @@ std::vector<std::string> environmentFor(bool windowed, const std::vector<std::st
     std::vector<std::string> env;
     bool audioChosen = false;
     auto replaced = [&](const char* entry) {
-        for (const std::string& g : given)
-            if (startsWith(entry, g.substr(0, g.find('=') + 1).c_str())) return true;
-        return false;
+        return std::ranges::any_of(given, [&](const std::string& g) {
+            return startsWith(entry, g.substr(0, g.find('=') + 1).c_str());
+        });
     };
     for (char** e = environ; *e; ++e) {
         if (startsWith(*e, "VORN_WINDOWED=") || startsWith(*e, "VORN_NO_MESSAGE_BOX=") || replaced(*e))
@@ -58,6 +57,7 @@ std::string wholeFile(const fs::path& file) {
 
 std::vector<char*> pointersTo(std::vector<std::string>& strings) {
     std::vector<char*> out;
+    out.reserve(strings.size() + 1);
     for (auto& s : strings) out.push_back(s.data());
     out.push_back(nullptr);
     return out;

@@ -1,5 +1,6 @@
 #include "support/ScreenCheck.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -21,9 +22,9 @@ uint32_t widen(uint16_t p) {
 }  // namespace
 
 bool near(uint32_t pixel, uint32_t rgb, int slack) {
-    for (int shift : {16, 8, 0})
-        if (std::abs(channel(pixel, shift) - channel(rgb, shift)) > slack) return false;
-    return true;
+    constexpr int kShifts[] = {16, 8, 0};
+    return std::ranges::all_of(
+        kShifts, [&](int shift) { return std::abs(channel(pixel, shift) - channel(rgb, shift)) <= slack; });
 }
 
 bool isYellow(uint32_t pixel) { return near(pixel, 0xFFFF00, 40); }

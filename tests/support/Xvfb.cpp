@@ -12,8 +12,6 @@
 #include <stdexcept>
 #include <thread>
 
-extern char** environ;
-
 namespace vorn::test {
 
 namespace {
@@ -23,6 +21,7 @@ namespace {
 // process has. The child's id, or -1.
 pid_t spawn(const std::vector<std::string>& command, int outFd = -1, int closeFd = -1) {
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (const auto& a : command) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
@@ -127,6 +126,8 @@ Xvfb::Image Xvfb::capture() const {
     return image;
 }
 
+// NOLINTBEGIN(readability-convert-member-functions-to-static): the keys go to the screen this
+// object started, which the environment names, so they are asked of the object.
 bool Xvfb::key(const std::string& keys) const { return run({"xdotool", "key", "--delay", "30", keys}) == 0; }
 bool Xvfb::keyDown(const std::string& keys) const { return run({"xdotool", "keydown", keys}) == 0; }
 bool Xvfb::keyUp(const std::string& keys) const { return run({"xdotool", "keyup", keys}) == 0; }
@@ -144,5 +145,6 @@ bool Xvfb::waitForWindow(const std::string& title, int timeoutMs) const {
     } while (std::chrono::steady_clock::now() < deadline);
     return false;
 }
+// NOLINTEND(readability-convert-member-functions-to-static)
 
 }  // namespace vorn::test

@@ -194,7 +194,7 @@ protected:
 
     GamePaths find(const fs::path& program, const fs::path& set, const std::set<fs::path>& writable) {
         return findGamePaths({program, set, "", home().string()},
-                             [&](const fs::path& folder) { return writable.count(folder) > 0; });
+                             [&](const fs::path& folder) { return writable.contains(folder); });
     }
 
     test::DataDir dir{true};
@@ -333,7 +333,7 @@ TEST_F(Dialogs, TheNameBoxStartsEmptyEveryTimeAndTakesTwentyCharacters) {
     std::string name = "Old row name";
     EXPECT_TRUE(game.AskForName(name));
     EXPECT_EQ(name, "");
-    auto type = [&](std::string text) {
+    auto type = [&](const std::string& text) {
         answer([text](Dialog& d) {
             EXPECT_EQ(d.control(frmHighScore::kName).text, "");
             d.control(frmHighScore::kName).text = text;

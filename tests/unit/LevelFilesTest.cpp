@@ -86,7 +86,7 @@ TEST_F(LevelFilesTest, CellsGetTheirCodesAndNamesAreReadForEveryLevel) {
     LevelRows level;
     level.rows[3] = "  G             ";
     std::string text = levelsText({level}, "\r");
-    text.replace(19 * 4, 1, "#");
+    text.replace(std::size_t{19} * 4, 1, "#");
     text.pop_back();
     ASSERT_EQ(load(text, "Only\rNot read"), "");
     EXPECT_EQ(game->LevelGrid[3][2][0], 0);

@@ -68,7 +68,7 @@ protected:
         EXPECT_TRUE(g->LoadGameOptions());
         return g;
     }
-    void save(Game& g) {
+    static void save(Game& g) {
         ASSERT_TRUE(g.SaveHighScores());
         ASSERT_TRUE(g.SaveGameOptions());
     }

@@ -9,7 +9,8 @@
 # built and tested as it is: every test must pass there, or no verdict could be trusted. Then,
 # for each fault, the file is changed, the programs and tests are built again, and the suite
 # runs in two stages:
-#   1. the labels unit, integration and soak (a few seconds);
+#   1. the labels unit, integration, soak and sdl (the real platform's own tests, in trees
+#      that have them; a few seconds);
 #   2. only when stage 1 missed the fault, the label e2e (the real program under Xvfb, half a
 #      minute), unless --no-e2e is given.
 # The file is then restored before the next fault. A test that fails is run once more, so that
@@ -112,6 +113,12 @@ git archive "$commit" | tar -x -C "$tree"
 # What the tests need: the game (with its pictures, sounds and levels), the tools they run, the
 # three test programs. The benchmarks are left out.
 targets=(vorn vorn-sim vorn-levelcheck vorn-soak vorn_unit_tests vorn_integration_tests vorn_e2e_tests)
+labels_first='unit|integration|soak'
+# Older trees keep the real platform's tests among the unit tests.
+if [ -d "$tree/tests/sdl" ]; then
+  targets+=(vorn_sdl_tests)
+  labels_first+='|sdl'
+fi
 jobs=$(nproc)
 build_all() {
   nice cmake --build "$build" -j"$jobs" --target "${targets[@]}" >"$1" 2>&1
@@ -134,7 +141,6 @@ if ! build_all "$logs/build-clean.log"; then
   echo "the clean tree does not build: $logs/build-clean.log" >&2
   exit 1
 fi
-labels_first='unit|integration|soak'
 if ! failed=$(run_tests "$labels_first|e2e" "$logs/tests-clean.log"); then
   echo "the clean tree fails its own tests ($failed): $logs/tests-clean.log" >&2
   exit 1

@@ -94,9 +94,7 @@ public:
     [[nodiscard]] bool playSound(const SoundRef& buffer);
     // Lets pending window messages be handled once.
     void doEvents();
-    // A loaded picture; raises the platform's "object not set" error when it is missing. Asked
-    // of the game like everything else the drawing needs, though it reads nothing of the game.
-    // NOLINTNEXTLINE(readability-convert-member-functions-to-static)
+    // A loaded picture; raises the platform's "object not set" error when it is missing.
     Surface& picture(const SurfaceRef& surface) const;
 
     // ---- Collision rectangles and platform queries ----

@@ -113,7 +113,6 @@ TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
     };
     const Case cases[] = {
         {"", kNames, "No levels loaded."},
-        {kSeparator + grid(30), kNames, "No levels loaded."},
         {kSeparator + grid(30) + kSeparator + grid(29) + kSeparator, kNames, "Unexpected new level line"},
         {kSeparator + grid(30) + kSeparator + grid(31) + kSeparator, kNames, "Unexpected new level line"},
         {kSeparator + grid(12) + std::string(17, ' ') + "\r\n", kNames, "Level file line length invalid."},
@@ -124,6 +123,7 @@ TEST_F(LevelFilesTest, EveryFaultStopsTheLoadingWithItsMessage) {
         // A control character would not show, and a NUL would end the message: their codes show.
         {blankLevels(2) + grid(1, std::string("  G\0            ", 16)), kNames,
          "Invalid level character: (code 0)"},
+        {blankLevels(2) + grid(1, "\t               "), kNames, "Invalid level character: (code 9)"},
         {grid(1) + blankLevels(1), kNames, "Grid line before the first new level line."},
         {blankLevels(51), kNames, "More than 50 levels."},
         {blankLevels(50) + grid(1), kNames, "More than 50 levels."},

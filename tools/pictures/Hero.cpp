@@ -281,13 +281,7 @@ void drawHero(cairo_t* cr, int pose) {
 
     // The body: an orange ball, lit from the upper left, with a pale belly.
     paint::ellipse(cr, cx, cy, rx, ry);
-    cairo_pattern_t* light = cairo_pattern_create_radial(cx - 4, cy - 5, 1, cx, cy, ry + 2);
-    cairo_pattern_add_color_stop_rgb(light, 0, 1.0, 0.72, 0.38);
-    cairo_pattern_add_color_stop_rgb(light, 0.55, 0.96, 0.54, 0.16);
-    cairo_pattern_add_color_stop_rgb(light, 1, 0.79, 0.35, 0.11);
-    cairo_set_source(cr, light);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(light);
+    fillLitBody(cr, cx - 4, cy - 5, 1, cx, cy, ry + 2, 0.72, 0.38);
     cairo_save(cr);
     cairo_clip_preserve(cr);
     paint::ellipse(cr, cx - 2.5, cy + 6.5, 6.5, 5);

@@ -59,13 +59,7 @@ void drawHead(const Pen& pen) {
     cairo_t* cr = pen.cr;
     const double cx = 120, cy = 146, r = 92;
     paint::ellipse(cr, cx, cy, r, r);
-    cairo_pattern_t* light = cairo_pattern_create_radial(cx - 34, cy - 40, 8, cx, cy, r + 12);
-    cairo_pattern_add_color_stop_rgb(light, 0, 1.0, 0.76, 0.42);
-    cairo_pattern_add_color_stop_rgb(light, 0.55, 0.96, 0.54, 0.16);
-    cairo_pattern_add_color_stop_rgb(light, 1, 0.79, 0.35, 0.11);
-    cairo_set_source(cr, light);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(light);
+    fillLitBody(cr, cx - 34, cy - 40, 8, cx, cy, r + 12, 0.76, 0.42);
 
     // The headband wraps round the top of the head.
     cairo_save(cr);

@@ -1,11 +1,15 @@
-// Every shipped level can be finished: vorn-levelcheck proves it with the game's movement code.
+// Every shipped level can be finished: vorn-levelcheck proves it with the game's movement code,
+// and on the last one Dovi waits at the end of the longest way.
 // (That its ways play back through the whole frame step is the whole game's golden replay,
 // which it made.)
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -14,6 +18,8 @@
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
 #include "support/Paths.h"
+
+namespace fs = std::filesystem;
 
 namespace vorn {
 namespace {
@@ -41,8 +47,9 @@ const std::vector<int> kCheckedLevels = [] {
 }();
 #endif
 
-TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviOnTheLastLevel) {
-    std::string arguments = test::binDir() + "/Levels.txt";
+TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviWhoWaitsAtTheEndOfTheLongestWay) {
+    test::DataDir keys(true);
+    std::string arguments = test::binDir() + "/Levels.txt --keys " + keys.path().string();
     for (int level : kCheckedLevels) arguments += " --level " + std::to_string(level);
     const auto [status, out] = runChecker(arguments);
     EXPECT_EQ(status, 0) << out;
@@ -58,6 +65,31 @@ TEST(ShippedLevels, TheCheckerReachesEveryCrystalAndDoviOnTheLastLevel) {
         EXPECT_EQ(m[4].matched, levels.back() == 50) << line;
     }
     EXPECT_EQ(levels, kCheckedLevels) << out;
+
+    // The finale: Dovi waits at the end of the last level's longest way, twenty seconds of play
+    // (667 frames of 30 ms) from the start at least.
+    if (kCheckedLevels.back() != 50) return;
+    std::ifstream file(test::binDir() + "/Levels.txt");
+    std::vector<std::string> grid;
+    for (std::string line; std::getline(file, line);) grid.push_back(line);
+    int doviItem = -1, items = 0;  // items are numbered row by row
+    for (size_t row = grid.size() - 31; row + 1 < grid.size() && doviItem < 0; ++row)
+        for (size_t column = 1; column + 1 < grid[row].size() && doviItem < 0; ++column) {
+            if (grid[row][column] == 'C') doviItem = items;
+            items += std::string("^>!$*L").find(grid[row][column]) != std::string::npos;
+        }
+    size_t longest = 0, toDovi = 0;
+    for (const auto& entry : fs::directory_iterator(keys.path())) {
+        const std::string name = entry.path().filename().string(), held = keys.read(name);
+        const auto frames = static_cast<size_t>(std::count(held.begin(), held.end(), '\n'));
+        if (!name.starts_with("level-50-")) continue;
+        longest = std::max(longest, frames);
+        if (name ==
+            "level-50-item-" + std::string(doviItem < 10 ? "0" : "") + std::to_string(doviItem) + ".keys")
+            toDovi = frames;
+    }
+    EXPECT_GE(toDovi, 667u);
+    EXPECT_EQ(toDovi, longest);
 }
 
 // The checker must say so when a level cannot be finished: a crystal high in an empty corner,

@@ -3,11 +3,8 @@
 // (That its ways play back through the whole frame step is the whole game's golden replay,
 // which it made.)
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -18,6 +15,7 @@
 #include "support/DataDir.h"
 #include "support/GameFiles.h"
 #include "support/Paths.h"
+#include "support/ToolRun.h"
 
 namespace fs = std::filesystem;
 
@@ -26,13 +24,8 @@ namespace {
 
 // The checker's exit status and everything it printed.
 std::pair<int, std::string> runChecker(const std::string& arguments) {
-    FILE* pipe = popen((test::binDir() + "/vorn-levelcheck " + arguments + " 2>&1").c_str(), "r");
-    if (!pipe) return {-1, ""};
-    std::string out;
-    std::array<char, 4096> buffer;
-    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    const test::ToolRun run = test::runTool("vorn-levelcheck", arguments);
+    return {run.status, run.text()};
 }
 
 // Under the sanitizers every frame costs some twenty times more; there a sample of levels,

@@ -5,7 +5,6 @@
 //   VORN_UPDATE_GOLDEN=1 ctest -R SimulatorGolden   (then review the diff of tests/golden/)
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 
 #include "support/DataDir.h"
 #include "support/Paths.h"
+#include "support/ToolRun.h"
 
 namespace fs = std::filesystem;
 
@@ -29,20 +29,9 @@ std::string readFile(const fs::path& p) {
 }
 
 std::vector<std::string> runSim(const std::string& arguments, int* status = nullptr) {
-    std::string command = vorn::test::binDir() + "/vorn-sim " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::vector<std::string> lines;
-    if (!pipe) return lines;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c != '\n')
-            line += static_cast<char>(c);
-        else
-            lines.push_back(std::exchange(line, {}));
-    }
-    int rc = pclose(pipe);
-    if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return lines;
+    vorn::test::ToolRun run = vorn::test::runTool("vorn-sim", arguments, false);
+    if (status) *status = run.status;
+    return std::move(run.lines);
 }
 
 std::string sampled(const std::vector<std::string>& lines) {

@@ -179,7 +179,7 @@ TEST_F(LevelSetE2e, APlayedSetKeepsItsOwnTableBesideItsLevels) {
     const auto expectedReady = drawn.screen();
 
     test::GameProcess game(folder.path(), {"--levels", set.path().string()});
-    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 15000))) << game.errors();
+    ASSERT_TRUE(test::isScreen(test::waitForScreen(x, test::titleShown, 60000))) << game.errors();
     ASSERT_TRUE(test::focusGame());
     // F1: the set's first level, with the set's name for it on the "Next Level" screen.
     ASSERT_TRUE(x.key("F1"));

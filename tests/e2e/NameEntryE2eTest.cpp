@@ -76,7 +76,7 @@ TEST_F(NameEntryOnX, AWonGameAsksForTheNameWhichJoinsTheTableOnScreenAndOnDisk) 
     test::GameProcess game(folder.path());
 
     const Image before = test::waitForScreen(
-        x, [](const Image& s) { return test::framed(s, kHighScorePanel, test::isYellow); }, 15000);
+        x, [](const Image& s) { return test::framed(s, kHighScorePanel, test::isYellow); }, 60000);
     ASSERT_TRUE(test::isScreen(before)) << game.errors();
     ASSERT_TRUE(test::focusGame());
 

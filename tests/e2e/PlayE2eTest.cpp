@@ -68,7 +68,7 @@ protected:
     // Starts the program, waits for the title screen and gives the game the keyboard.
     std::unique_ptr<test::GameProcess> start(const std::vector<std::string>& arguments = {}) {
         auto game = std::make_unique<test::GameProcess>(folder.path(), arguments);
-        titleSeen = test::waitForScreen(x, test::titleShown, 15000);
+        titleSeen = test::waitForScreen(x, test::titleShown, 60000);
         EXPECT_TRUE(test::isScreen(titleSeen)) << "no title screen\n" << game->errors();
         EXPECT_TRUE(test::focusGame());
         return game;

@@ -39,7 +39,7 @@ public:
     bool keyUp(const std::string& keys) const;
     bool type(const std::string& text) const;
     // Waits until a window whose title contains `title` is shown.
-    bool waitForWindow(const std::string& title, int timeoutMs = 10000) const;
+    bool waitForWindow(const std::string& title, int timeoutMs = 30000) const;
 
     // Runs a program on this display and waits for it; its standard output goes to `output`
     // when given. Returns its exit status, or -1 when it could not run.

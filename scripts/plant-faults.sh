@@ -199,4 +199,4 @@ tail -n +2 "$results" | while IFS=$'\t' read -r id file verdict detail rule; do
 done
 echo
 echo "plant-faults: ${commit:0:10}: caught $caught of $planted planted faults, missed $missed, not planted $unplanted"
-echo "(stage 1: labels unit, integration, soak; stage 2 for what stage 1 missed: $([ "$e2e" = 1 ] && echo e2e || echo skipped))"
+echo "(stage 1: labels ${labels_first//|/, }; stage 2 for what stage 1 missed: $([ "$e2e" = 1 ] && echo e2e || echo skipped))"
